@@ -123,13 +123,13 @@ static QString decodeUnicode(QByteArrayView bytes, TextEncoding encoding)
 {
     switch (encoding) {
     case TextEncoding::Utf8Bom:
-        return QString::fromUtf8(bytes.mid(3));
+        return QString::fromUtf8(bytes.sliced(3));
     case TextEncoding::Utf8:
         return QString::fromUtf8(bytes);
     case TextEncoding::Utf16LE:
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.mid(2));
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.sliced(2));
     case TextEncoding::Utf16BE:
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.mid(2));
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
     case TextEncoding::Ansi:
         break;
     }

@@ -35,7 +35,7 @@ Decimal15 toDecimal15(double value)
     // buf: "d.dddddddddddddde[+-]xx"
     const char *e = std::strchr(buf, 'e');
     d.digits.push_back(buf[0]);
-    d.digits.append(buf + 2, e);
+    d.digits.append(buf + 2, size_t(e - (buf + 2)));
     const int exp = std::atoi(e + 1);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
