@@ -1,6 +1,7 @@
 // Locale-derived 8-bit code page and byte-order-mark aware text decoding.
 #include "AnsiCodePage.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -10,11 +11,50 @@ namespace {
 
 QByteArray g_codePage;
 
+bool isAscii(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Length of the UTF-8 sequence a lead byte starts, 0 for a byte that cannot
+// start one.
+int sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF and
+// no sequence cut off at the end.
 bool isUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
-    return !decoder.hasError();
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    while (p != end) {
+        const int len = sequenceLength(*p);
+        if (len == 0 || end - p < len)
+            return false;
+        for (int i = 1; i < len; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        if ((p[0] == 0xE0 && p[1] < 0xA0) || (p[0] == 0xED && p[1] > 0x9F)
+            || (p[0] == 0xF0 && p[1] < 0x90) || (p[0] == 0xF4 && p[1] > 0x8F))
+            return false;
+        p += len;
+    }
+    return true;
 }
 
 QByteArray encodeWithReplacement(QStringView text, const QByteArray &name)
@@ -25,13 +65,29 @@ QByteArray encodeWithReplacement(QStringView text, const QByteArray &name)
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
         return bytes;
-    // Encode character by character so that each unmappable one becomes "?".
+    // Some character has no byte in the code page (the converter put its own
+    // substitute there): encode again, the non-ASCII characters one at a time
+    // with a fresh converter, so that each unmappable one becomes "?".
     bytes.clear();
+    bytes.reserve(text.size());
+    QHash<char32_t, QByteArray> known;
     for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes += char(c);
+            ++i;
+            continue;
+        }
         const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        QStringEncoder single(name.constData());
-        const QByteArray piece = single.encode(text.mid(i, len));
-        bytes += single.hasError() || piece.isEmpty() ? QByteArray("?") : piece;
+        const char32_t code = len == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : c;
+        auto found = known.constFind(code);
+        if (found == known.cend()) {
+            QStringEncoder single(name.constData());
+            const QByteArray piece = single.encode(text.sliced(i, len));
+            found = known.insert(code, single.hasError() || piece.isEmpty() ? QByteArray("?")
+                                                                            : piece);
+        }
+        bytes += *found;
         i += len;
     }
     return bytes;
@@ -44,10 +100,9 @@ QByteArray codePageFor(const QLocale &locale)
     switch (locale.language()) {
     case QLocale::Hungarian: case QLocale::Czech: case QLocale::Polish:
     case QLocale::Slovak: case QLocale::Slovenian: case QLocale::Croatian:
-    case QLocale::Romanian: case QLocale::Albanian: case QLocale::Bosnian:
-    case QLocale::Turkmen:
+    case QLocale::Romanian: case QLocale::Albanian: case QLocale::Turkmen:
         return "windows-1250";
-    case QLocale::Serbian:
+    case QLocale::Serbian: case QLocale::Bosnian:
         return locale.script() == QLocale::LatinScript ? "windows-1250" : "windows-1251";
     case QLocale::Russian: case QLocale::Ukrainian: case QLocale::Belarusian:
     case QLocale::Bulgarian: case QLocale::Macedonian: case QLocale::Kazakh:
@@ -147,7 +202,9 @@ QString decodeWithBom(QByteArrayView bytes, TextEncoding *detected)
 QString decodeSettingsText(QByteArrayView bytes, TextEncoding *detected)
 {
     TextEncoding encoding = detectBom(bytes);
-    if (encoding == TextEncoding::Ansi && isUtf8(bytes))
+    // Plain ASCII stays ANSI, so that text added later is written the way the
+    // program writes its files; only real UTF-8 sequences make a UTF-8 file.
+    if (encoding == TextEncoding::Ansi && !isAscii(bytes) && isUtf8(bytes))
         encoding = TextEncoding::Utf8;
     if (detected)
         *detected = encoding;

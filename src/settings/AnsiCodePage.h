@@ -37,7 +37,8 @@ QString decodeWithBom(QByteArrayView bytes, TextEncoding *detected = nullptr);
 TextEncoding detectBom(QByteArrayView bytes);
 
 // Settings and language files: a byte-order mark as above; without one, UTF-8
-// when the bytes are valid UTF-8, else the ANSI code page.
+// when the bytes hold valid UTF-8 sequences, else the ANSI code page (plain
+// ASCII counts as ANSI).
 QString decodeSettingsText(QByteArrayView bytes, TextEncoding *detected);
 // Encodes text back in the encoding it was read in (with its mark, if any).
 QByteArray encodeText(QStringView text, TextEncoding encoding);

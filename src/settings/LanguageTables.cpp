@@ -1,6 +1,8 @@
 // Text tables of the user interface and their loading from the language file.
 #include "LanguageTables.h"
 
+#include "IniFile.h"
+
 namespace vorn {
 
 namespace {
@@ -39,6 +41,37 @@ void TextTables::loadSectionLines(const QStringList &lines)
         else if (line.startsWith(QLatin1String("Text")))
             m_text.append(value);
     }
+}
+
+namespace {
+
+const QString kLanguageFile = QStringLiteral("Language.ini");
+const QString kActualLanguage = QStringLiteral("Actual Language");
+const QString kLanguageKey = QStringLiteral("Language");
+
+} // namespace
+
+TextTables loadLanguage(const QString &programFolder)
+{
+    const IniFile file(programFolder + kLanguageFile);
+    TextTables tables;
+    tables.Used_Lang = file.readString(kActualLanguage, kLanguageKey, QStringLiteral("Magyar"));
+    tables.loadSectionLines(file.readSection(tables.Used_Lang));
+    tables.helpFile = programFolder
+                      + file.readString(kActualLanguage, tables.Used_Lang + QLatin1String("_Help"),
+                                        QStringLiteral("hlp_hun.hlp"));
+    return tables;
+}
+
+bool storeLanguageChoice(const QString &programFolder, const QString &language,
+                         QString *errorText)
+{
+    IniFile file(programFolder + kLanguageFile);
+    file.writeString(kActualLanguage, kLanguageKey, language);
+    const bool saved = file.save();
+    if (errorText)
+        *errorText = file.errorString();
+    return saved;
 }
 
 QString AddColonToLast(const QString &text)

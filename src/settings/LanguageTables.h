@@ -7,8 +7,6 @@
 
 namespace vorn {
 
-class IniFile;
-
 class TextTables {
 public:
     // Positional lookups. An index past the end of its table gives a visible
@@ -40,12 +38,16 @@ private:
 
 // `Set_Language`'s loading part: reads "Actual Language"/"Language" (default
 // "Magyar") and that section of programFolder + "Language.ini" into a fresh
-// TextTables. A missing file or section gives empty tables.
+// TextTables, and the help file name from "<language>_Help" (default
+// "hlp_hun.hlp"). programFolder ends with "/". A missing file or section gives
+// empty tables (every lookup then shows its placeholder).
 TextTables loadLanguage(const QString &programFolder);
 
 // Writes the chosen language to "Actual Language"/"Language" of the language
-// file. Returns false when the file cannot be written.
-bool storeLanguageChoice(const QString &programFolder, const QString &language);
+// file, leaving the rest of the file as it is. Returns false when the file
+// cannot be written; errorText then names the file and the reason.
+bool storeLanguageChoice(const QString &programFolder, const QString &language,
+                         QString *errorText = nullptr);
 
 // The text with ":" appended unless it already ends with one; "" gives ":".
 QString AddColonToLast(const QString &text);

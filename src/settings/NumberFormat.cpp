@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <fast_float/fast_float.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -14,9 +15,18 @@ namespace vorn::numfmt {
 
 namespace {
 
-QChar g_separator = QLocale::system().decimalPoint().size() == 1
-                        ? QLocale::system().decimalPoint().at(0)
-                        : QChar(u'.');
+QChar systemSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 ? point.at(0) : QChar(u'.');
+}
+
+// The separator in force, taken from the locale on first use.
+QChar &separatorInForce()
+{
+    static QChar separator = systemSeparator();
+    return separator;
+}
 
 // The value's decimal digits rounded to 15 significant digits: value =
 // 0.d1d2d3... x 10^exponent10 (digits without trailing zeros, "0" for zero).
@@ -45,9 +55,22 @@ Decimal15 toDecimal15(double value)
     return d;
 }
 
-// Rounds |value| x 100 to a whole number, half away from zero, on the
-// 15-significant-digit decimal form of the value.
-unsigned long long hundredthsRounded(double magnitude)
+// Increments a string of decimal digits by one ("199" -> "200", "99" -> "100").
+void incrementDigits(std::string &digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits = '1' + digits;
+}
+
+// The digits of |value| x 100 rounded to a whole number, half away from zero
+// on the 15-significant-digit decimal form of the value ("0" at least).
+std::string hundredthsRounded(double magnitude)
 {
     if (magnitude < 1e9) {
         const double x = magnitude * 100.0;
@@ -56,18 +79,18 @@ unsigned long long hundredthsRounded(double magnitude)
         // Away from a tie the binary product is exact enough; near a tie the
         // decimal form decides (2.675 is stored as 2.67499999...).
         if (frac < 0.4999 || frac > 0.5001)
-            return static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0);
+            return std::to_string(static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1 : 0));
     }
     const Decimal15 d = toDecimal15(magnitude);
     // Digits before the rounding position: exponent10 + 2.
     const int keep = d.exponent10 + 2;
     if (keep < 0)
-        return 0;
-    unsigned long long n = 0;
-    for (int i = 0; i < keep; ++i)
-        n = n * 10 + (i < int(d.digits.size()) ? unsigned(d.digits[i] - '0') : 0u);
-    if (keep < int(d.digits.size()) && d.digits[keep] >= '5')
-        ++n;
+        return "0";
+    std::string n(size_t(std::max(keep, 1)), '0');
+    for (int i = 0; i < keep && i < int(d.digits.size()); ++i)
+        n[size_t(i)] = d.digits[size_t(i)];
+    if (keep < int(d.digits.size()) && d.digits[size_t(keep)] >= '5')
+        incrementDigits(n);
     return n;
 }
 
@@ -82,46 +105,44 @@ bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 } // namespace
 
-QChar decimalSeparator() { return g_separator; }
-void setDecimalSeparator(QChar separator) { g_separator = separator; }
+QChar decimalSeparator() { return separatorInForce(); }
+void setDecimalSeparator(QChar separator) { separatorInForce() = separator; }
 
-QChar regionalSeparator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 ? point.at(0) : QChar(u'.');
-}
+QChar regionalSeparator() { return systemSeparator(); }
 
-void useRegionalSeparator() { g_separator = regionalSeparator(); }
-void useComma() { g_separator = QChar(u','); }
+void useRegionalSeparator() { separatorInForce() = regionalSeparator(); }
+void useComma() { separatorInForce() = QChar(u','); }
 
-QString formatFixed2(double value) { return formatFixed2(value, g_separator); }
+QString formatFixed2(double value) { return formatFixed2(value, separatorInForce()); }
 
 QString formatFixed2(double value, QChar separator)
 {
     if (!std::isfinite(value))
         return nonFinite(value);
-    const unsigned long long n = hundredthsRounded(std::fabs(value));
+    std::string n = hundredthsRounded(std::fabs(value));
+    if (n.size() < 3)
+        n.insert(0, 3 - n.size(), '0');
     QString text;
-    if (value < 0 && n != 0)
+    if (value < 0 && n.find_first_not_of('0') != std::string::npos)
         text += u'-';
-    text += QString::number(n / 100);
+    text += QLatin1String(n.data(), qsizetype(n.size()) - 2);
     text += separator;
-    const unsigned cents = unsigned(n % 100);
-    text += QChar(u'0' + cents / 10);
-    text += QChar(u'0' + cents % 10);
+    text += QLatin1String(n.data() + n.size() - 2, 2);
     return text;
 }
 
-QString formatCharge(double value)
+QString formatCharge(double value) { return formatCharge(value, separatorInForce()); }
+
+QString formatCharge(double value, QChar separator)
 {
-    QString text = formatFixed2(value);
-    if (text.endsWith(u'0') && text.size() >= 2 && text.at(text.size() - 2).isDigit()
-        && text.at(text.size() - 3) == g_separator)
+    QString text = formatFixed2(value, separator);
+    // "#0.00" always ends in two decimals; a second decimal of 0 is dropped.
+    if (std::isfinite(value) && text.endsWith(u'0'))
         text.chop(1);
     return text;
 }
 
-QString formatGeneral(double value) { return formatGeneral(value, g_separator); }
+QString formatGeneral(double value) { return formatGeneral(value, separatorInForce()); }
 
 QString formatGeneral(double value, QChar separator)
 {
@@ -220,12 +241,13 @@ std::optional<double> parseFloat(QByteArrayView text, char separator)
     double value = 0;
     const fast_float::parse_options options(fast_float::chars_format::general, separator);
     const auto result = fast_float::from_chars_advanced(p, end, value, options);
-    if (result.ec != std::errc() || result.ptr != end)
+    // fast_float gives infinity for an exponent beyond the double range.
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }
 
-std::optional<double> parseFloat(QStringView text) { return parseFloat(text, g_separator); }
+std::optional<double> parseFloat(QStringView text) { return parseFloat(text, separatorInForce()); }
 
 std::optional<double> parseFloat(QStringView text, QChar separator)
 {

@@ -28,6 +28,7 @@ QString formatFixed2(double value, QChar separator);
 // "###0.0#": one or two decimals, rounded as formatFixed2 (12.5 -> "12,5",
 // 3.0 -> "3,0", 1.234 -> "1,23").
 QString formatCharge(double value);
+QString formatCharge(double value, QChar separator);
 
 // General form: the shortest text with at most 15 significant digits (1 -> "1",
 // 0.5 -> "0,5"). Non-zero magnitudes below 0,00001 and magnitudes with more
@@ -45,7 +46,8 @@ std::optional<int> parseInt(QByteArrayView text);
 // Decimal text with the current separator: optional blanks around it, optional
 // sign, digits with at most one separator, optional exponent ("E" or "e",
 // optional sign, digits). Rejects any other character, a "." while the
-// separator is ",", thousands separators, "inf" and "nan".
+// separator is ",", thousands separators, "inf", "nan" and values beyond the
+// range of a double ("1E400").
 std::optional<double> parseFloat(QStringView text);
 std::optional<double> parseFloat(QStringView text, QChar separator);
 std::optional<double> parseFloat(QByteArrayView text, char separator);
