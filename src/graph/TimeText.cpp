@@ -1,6 +1,7 @@
 // A number of seconds as readable text.
 #include "graph/TimeText.h"
 
+#include "graph/TimeUnits.h"
 #include "settings/LanguageTables.h"
 
 namespace vorn::graph {
@@ -27,6 +28,20 @@ QString GenSec2StrTime(qint64 seconds, const TextTables &texts)
     text = appendPart(text, minutes, texts.Text_List(53));
     text = appendPart(text, secs, texts.Text_List(128));
     return text;
+}
+
+QString timeUnitText(int unit, const TextTables &texts)
+{
+    switch (effectiveTimeUnit(unit)) {
+    case UnitSeconds: return texts.Text_List(128);
+    case UnitHours: return texts.Text_List(54);
+    default: return texts.Text_List(53);
+    }
+}
+
+QString timeAxisTitle(int unit, const TextTables &texts)
+{
+    return texts.Text_List(69) + QStringLiteral(" ( ") + timeUnitText(unit, texts) + QStringLiteral(" )");
 }
 
 } // namespace vorn::graph

@@ -37,6 +37,13 @@ TEST(GenSec2StrTime, LeavesOutZeroPartsAndJoinsTheRestWithBlanks)
     EXPECT_EQ(GenSec2StrTime(7260, texts()), QStringLiteral("2 óra 1 perc"));
 }
 
+TEST(TimeAxisTitle, NamesTheUnitInBlanksAndBrackets)
+{
+    EXPECT_EQ(timeAxisTitle(UnitSeconds, texts()), QStringLiteral("T69 ( mp )"));
+    EXPECT_EQ(timeAxisTitle(UnitMinutes, texts()), QStringLiteral("T69 ( perc )"));
+    EXPECT_EQ(timeAxisTitle(UnitHours, texts()), QStringLiteral("T69 ( óra )"));
+}
+
 TEST(DischargeStart, IsTheTimeOfTheFirstDischargingSample)
 {
     EXPECT_EQ(SetKis_Ido_Kezd(record(samples(60, 40), 60)), 3600);
