@@ -5,9 +5,11 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -38,8 +40,9 @@ QByteArray languageFileBytes()
     return file.readAll();
 }
 
-// The file's sections as their raw "key=value" lines in file order; section
-// names are folded to lower case, as the INI lookup ignores letter case.
+// The file's sections as their raw "key=value" lines in file order, to check
+// the keys themselves (the loader keeps only the values); section names are
+// folded to lower case, as the INI lookup ignores letter case.
 QMap<QString, QStringList> rawSections()
 {
     QMap<QString, QStringList> sections;
@@ -57,11 +60,18 @@ QMap<QString, QStringList> rawSections()
     return sections;
 }
 
+// The tables exactly as the program loads them when `language` is chosen: a
+// copy of the file in a scratch folder, switched and read by the loader.
 vorn::TextTables tablesFor(const QString &language)
 {
-    vorn::TextTables tables;
-    tables.loadSectionLines(rawSections().value(language.toLower()));
-    return tables;
+    QTemporaryDir folder;
+    const QString programFolder = folder.path() + u'/';
+    if (!QFile::copy(languageFilePath(), programFolder + u"Language.ini"_s)
+        || !vorn::storeLanguageChoice(programFolder, language)) {
+        ADD_FAILURE() << "cannot prepare a copy of the language file for " << qPrintable(language);
+        return {};
+    }
+    return vorn::loadLanguage(programFolder);
 }
 
 // Every literal index the sources pass to Menu_List(N), Err_List(N) and
@@ -117,13 +127,15 @@ TEST(LanguageFile, IsUtf8WithoutByteOrderMarkAndWithCrLfLineEnds)
     EXPECT_EQ(bytes.count('\r'), bytes.count('\n')) << "bare CR in the file";
 }
 
-TEST(LanguageFile, ActualLanguageNamesMagyarAndTheThreeHelpFiles)
+TEST(LanguageFile, ShipsWithMagyarChosenAndAHelpFilePerLanguage)
 {
-    const QStringList lines = rawSections().value(u"actual language"_s);
-    EXPECT_TRUE(lines.contains(u"Language=Magyar"_s));
-    EXPECT_TRUE(lines.contains(u"Magyar_Help=hlp_hun.hlp"_s));
-    EXPECT_TRUE(lines.contains(u"English_Help=hlp_eng.hlp"_s));
-    EXPECT_TRUE(lines.contains(u"German_Help=hlp_ger.hlp"_s));
+    const QString folder = QFileInfo(languageFilePath()).absolutePath() + u'/';
+    const vorn::TextTables shipped = vorn::loadLanguage(folder);
+    EXPECT_EQ(shipped.Used_Lang, u"Magyar"_s);
+    EXPECT_EQ(shipped.helpFile, folder + u"hlp_hun.hlp"_s);
+
+    EXPECT_TRUE(tablesFor(u"English"_s).helpFile.endsWith(u"/hlp_eng.hlp"_s));
+    EXPECT_TRUE(tablesFor(u"German"_s).helpFile.endsWith(u"/hlp_ger.hlp"_s));
 }
 
 TEST(LanguageFile, TablesHaveTheSameSizeInEveryLanguage)
