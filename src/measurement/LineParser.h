@@ -1,0 +1,55 @@
+// The rules that turn one text line of a measurement file into the record:
+// block markers, comment and RN blocks, sample lines and value tags.
+#pragma once
+
+#include "MeasurementRecord.h"
+
+#include <QByteArrayView>
+#include <QChar>
+#include <QStringView>
+
+namespace vorn::measurement::detail {
+
+enum class LineOutcome {
+    Done,           // the line was handled (or matched nothing)
+    SkippedSample,  // a sample-section line with two fields or more than three
+    BadValue,       // a number did not convert: the load fails
+};
+
+// The reader's state across the lines of one file (InitVar and its flags).
+// Numbers are read with the decimal separator given at construction.
+class LineParser {
+public:
+    LineParser(TFile_Datas &record, QChar separator);
+
+    // Every rule for one decoded line (without its terminator).
+    LineOutcome parseLine(QStringView line);
+
+    // The byte-level shortcut for a line that holds no "<" while neither the
+    // comment nor the RN block is open: only the sample rule can apply to it,
+    // and its ASCII bytes are its characters. tab1/tab2 are its first TABs,
+    // tabs their count (up to 3). Needs an ASCII decimal separator.
+    LineOutcome parsePlainLine(const char *begin, const char *end,
+                               const char *tab1, const char *tab2, int tabs);
+
+    bool inTextBlock() const { return m_isMegj || m_isRN; }
+    bool sampleSectionOpen() const { return m_isMeas; }
+
+private:
+    bool applyMarker(QStringView line);
+    void appendBlockLine(QStringView line);
+    LineOutcome applyTags(QStringView line);
+
+    template<typename Ch>
+    LineOutcome sampleLine(const Ch *begin, const Ch *end, const Ch *tab1, const Ch *tab2,
+                           int tabs);
+
+    TFile_Datas &m_record;
+    QChar m_separator;
+    bool m_isMeas = false;
+    bool m_isMegj = false;
+    bool m_isRN = false;
+    int m_oldId = -1;
+};
+
+} // namespace vorn::measurement::detail

@@ -1,0 +1,176 @@
+// Save_TO_File without its dialog: the record as the bytes of a .VRN file.
+#include "MeasurementWriter.h"
+
+#include "FixedFormat.h"
+#include "PictureBlock.h"
+#include "settings/AnsiCodePage.h"
+#include "settings/NumberFormat.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace vorn::measurement {
+
+namespace numfmt = vorn::numfmt;
+
+namespace {
+
+const QLatin1StringView kCrLf("\r\n");
+
+// Blank as a value: nothing left after trimming blanks and control characters.
+bool isBlank(QStringView value)
+{
+    return std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() <= 0x20; });
+}
+
+void AddFlag(QString &lines, QStringView text)
+{
+    lines += text;
+    lines += kCrLf;
+}
+
+void AddSaveStr(QString &lines, QLatin1StringView name, QStringView value)
+{
+    if (isBlank(value))
+        return;
+    lines += name;
+    lines += u'\t';
+    lines += value;
+    lines += kCrLf;
+}
+
+void appendSamplesAscii(QByteArray &out, const std::vector<TMeres_Datas> &samples, char separator)
+{
+    unsigned long long index = 0;
+    for (const TMeres_Datas &s : samples) {
+        detail::appendUnsigned(out, index++);
+        out += '\t';
+        detail::appendFixed2(out, s.Meres_fesz, separator);
+        out += '\t';
+        if (s.Is_Toltes)
+            out += '-';
+        detail::appendFixed2(out, s.Meres_Aram, separator);
+        out += "\r\n";
+    }
+}
+
+// Steps 1-2: the sample section. With a non-ASCII decimal separator the
+// lines go through the code page like every other text.
+void AddMeas2SaveStr(QByteArray &out, const TFile_Datas &r, QChar separator)
+{
+    out += "<MEAS>\r\n";
+    if (separator.unicode() < 0x80) {
+        appendSamplesAscii(out, r.Meres_Datas, char(separator.unicode()));
+        return;
+    }
+    QString lines;
+    for (size_t k = 0; k < r.Meres_Datas.size(); ++k) {
+        const TMeres_Datas &s = r.Meres_Datas[k];
+        lines += QString::number(k) + u'\t' + numfmt::formatFixed2(s.Meres_fesz) + u'\t'
+                 + (s.Is_Toltes ? QStringLiteral("-") : QString())
+                 + numfmt::formatFixed2(s.Meres_Aram) + kCrLf;
+    }
+    out += vorn::codepage::encodeAnsi(lines);
+}
+
+// Steps 3-5: descriptive lines, the comment block and the RN block.
+void AddReport2SaveStr(QString &lines, const TFile_Datas &r)
+{
+    AddSaveStr(lines, QLatin1StringView("<MDT>"), r.MDT);
+    AddSaveStr(lines, QLatin1StringView("<MH>"), r.MH);
+    AddSaveStr(lines, QLatin1StringView("<MHM>"), r.MHM);
+    AddSaveStr(lines, QLatin1StringView("<MVN>"), r.MVN);
+    AddFlag(lines, u"<MEGJ>");
+    AddFlag(lines, r.Megj);
+    AddFlag(lines, u"<\\MEGJ>");
+    AddFlag(lines, u"<RN>");
+    AddFlag(lines, r.RName);
+    AddFlag(lines, u"<\\RN>");
+}
+
+// Step 6: the parameter lines, in their fixed order.
+void AddDiagram2SaveStr(QString &lines, const TFile_Datas &r)
+{
+    const auto integer = [](qint64 v) { return numfmt::formatInt(v); };
+    const auto decimal = [](double v) { return numfmt::formatGeneral(v); };
+    AddSaveStr(lines, QLatin1StringView("<CSZ>"), integer(r.Cellaszam));
+    AddSaveStr(lines, QLatin1StringView("<DK>"), decimal(r.Kis_Aram));
+    AddSaveStr(lines, QLatin1StringView("<DM>"), integer(r.DeltaM));
+    AddSaveStr(lines, QLatin1StringView("<IKORR>"), decimal(r.Ikorr));
+    AddSaveStr(lines, QLatin1StringView("<IOFFS>"), decimal(r.IOffs));
+    AddSaveStr(lines, QLatin1StringView("<KV>"), decimal(r.Kis_vegfesz));
+    AddSaveStr(lines, QLatin1StringView("<LTM>"), integer(r.Last_Time_Me));
+    AddSaveStr(lines, QLatin1StringView("<LRBZ>"), r.LRBZ);
+    AddSaveStr(lines, QLatin1StringView("<MI>"), integer(r.Mint_ido));
+    AddSaveStr(lines, QLatin1StringView("<MIN>"), r.Minosites ? u"PASS" : u"FAIL");
+    AddSaveStr(lines, QLatin1StringView("<MK>"), integer(r.Mert_kap));
+    AddSaveStr(lines, QLatin1StringView("<MN>"), integer(r.Meres_No));
+    AddSaveStr(lines, QLatin1StringView("<MSZ>"), integer(r.Minosit_szaz));
+    AddSaveStr(lines, QLatin1StringView("<NK>"), decimal(r.N_Kapac));
+    AddSaveStr(lines, QLatin1StringView("<P1>"), decimal(r.Pass_100));
+    AddSaveStr(lines, QLatin1StringView("<TI>"), integer(r.Tolt_ido));
+    AddSaveStr(lines, QLatin1StringView("<UKORR>"), decimal(r.Ukorr));
+    AddSaveStr(lines, QLatin1StringView("<UL>"), decimal(r.ULekapcs));
+    AddSaveStr(lines, QLatin1StringView("<UOFFS>"), decimal(r.UOffs));
+    AddSaveStr(lines, QLatin1StringView("<U0>"), decimal(r.U0));
+    AddSaveStr(lines, QLatin1StringView("<SN>"), r.sorszam);
+    AddSaveStr(lines, QLatin1StringView("<PV>"), r.prog_verzio);
+}
+
+} // namespace
+
+QByteArray writeMeasurement(const TFile_Datas &record)
+{
+    const QByteArray picture = record.Use_Kep ? record.Kep.bmpFile() : QByteArray();
+    QByteArray out;
+    out.reserve(qsizetype(record.Meres_Datas.size()) * 24 + picture.size() + 4096);
+    AddMeas2SaveStr(out, record, numfmt::decimalSeparator());
+    QString lines;
+    AddReport2SaveStr(lines, record);
+    AddDiagram2SaveStr(lines, record);
+    out += vorn::codepage::encodeAnsi(lines);
+    if (!picture.isEmpty()) {
+        out += "<Kep>\r\n";
+        out += picture;
+        out += "<EOF>\r\n";
+        return out;
+    }
+    out += "<EOF>\r\n";
+    // A text such as the comment may hold "<Kep>": a "<Result>" line after it
+    // keeps the reader from taking it for a picture that is not there.
+    if (findPictureMarker(out) >= 0)
+        out.insert(out.size() - 7, "<Result>\r\n");
+    return out;
+}
+
+SaveResult saveMeasurementFile(const QString &path, const TFile_Datas &record)
+{
+    const auto failure = [&](const QFileDevice &file) {
+        return SaveResult{false, QDir::toNativeSeparators(path) + QLatin1StringView(": ")
+                                     + file.errorString()};
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file);
+    const QByteArray bytes = writeMeasurement(record);
+    if (file.write(bytes) != bytes.size()) {
+        const SaveResult result = failure(file);
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit())
+        return failure(file);
+    return SaveResult{true, {}};
+}
+
+QString measurementSavePath(const QString &chosenPath)
+{
+    const qsizetype nameStart =
+        std::max(chosenPath.lastIndexOf(u'/'), chosenPath.lastIndexOf(QDir::separator())) + 1;
+    const qsizetype dot = chosenPath.indexOf(u'.', nameStart);
+    return (dot >= 0 ? chosenPath.left(dot) : chosenPath) + QLatin1StringView(".VRN");
+}
+
+} // namespace vorn::measurement

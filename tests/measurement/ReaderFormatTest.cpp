@@ -1,0 +1,156 @@
+// The reader's sample section and failure rules, and the worked example.
+#include "MeasurementTestSupport.h"
+
+namespace vorn::measurement::test {
+namespace {
+
+using ReaderFormat = MeasurementTest;
+
+void expectSample(const TMeres_Datas &s, double volts, double amps, bool charging)
+{
+    EXPECT_DOUBLE_EQ(s.Meres_fesz, volts);
+    EXPECT_DOUBLE_EQ(s.Meres_Aram, amps);
+    EXPECT_EQ(s.Is_Toltes, charging);
+}
+
+TEST_F(ReaderFormat, WorkedExampleGivesEveryFieldAsDocumented)
+{
+    const TFile_Datas r = loaded(dataFile("worked_example.VRN"));
+    ASSERT_EQ(r.Meres_Datas.size(), 4u); // line 4 repeats index 1
+    expectSample(r.Meres_Datas[0], 12.84, 2.50, true);
+    expectSample(r.Meres_Datas[1], 13.10, 2.50, true);
+    expectSample(r.Meres_Datas[2], 12.70, 5.00, false);
+    expectSample(r.Meres_Datas[3], 12.41, 5.00, false);
+    EXPECT_EQ(r.MDT, u"14.05. 09:30");
+    EXPECT_EQ(r.MVN, u"Operator");
+    EXPECT_EQ(r.Megj, u"first line of the comment\r\nsecond line");
+    EXPECT_EQ(r.Mint_ido, 60);
+    EXPECT_DOUBLE_EQ(r.N_Kapac, 60);
+    EXPECT_EQ(r.Minosit_szaz, 80);
+    EXPECT_EQ(r.Pass_100, 43200);
+    EXPECT_EQ(r.Mert_kap, 93);
+    EXPECT_TRUE(r.Minosites);
+    EXPECT_EQ(r.tipus, 0);
+    EXPECT_DOUBLE_EQ(r.Ukorr, 1.0);
+    EXPECT_DOUBLE_EQ(r.Ikorr, 1.0);
+    EXPECT_DOUBLE_EQ(r.UOffs, 0.0);
+    EXPECT_DOUBLE_EQ(r.IOffs, 0.0);
+    EXPECT_EQ(r.DeltaM, 0); // not Def_File_Datas.DeltaM
+    EXPECT_EQ(r.Last_Time_Me, 1);
+    EXPECT_FALSE(r.Use_Kep);
+    EXPECT_TRUE(r.Kep.isEmpty());
+    EXPECT_TRUE(r.MH.isEmpty());
+    EXPECT_TRUE(r.RName.isEmpty());
+}
+
+TEST_F(ReaderFormat, IndicesOnlyDropRepeatedOrBackwardLines)
+{
+    const TFile_Datas gaps = loaded(vrn({u"<MEAS>", u"1\t1,00\t1,00", u"2\t2,00\t1,00",
+                                         u"5\t5,00\t1,00"}));
+    ASSERT_EQ(gaps.Meres_Datas.size(), 3u); // no holes for the missing numbers
+    EXPECT_DOUBLE_EQ(gaps.Meres_Datas[2].Meres_fesz, 5.0);
+
+    EXPECT_EQ(loaded(vrn({u"<MEAS>", u"5\t1,00\t1,00", u"6\t1,00\t1,00", u"7\t1,00\t1,00"}))
+                  .Meres_Datas.size(),
+              3u);
+    const ReadResult zeros = load(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"0\t2,00\t1,00",
+                                       u"0\t3,00\t1,00"}));
+    EXPECT_EQ(zeros.error, kErrTooFewSamples);
+
+    // A dropped line is not converted: its junk does not fail the load.
+    const TFile_Datas backward = loaded(vrn({u"<MEAS>", u"3\t1,00\t1,00", u"2\tjunk\t?",
+                                             u"4\t2,00\t1,00"}));
+    EXPECT_EQ(backward.Meres_Datas.size(), 2u);
+}
+
+TEST_F(ReaderFormat, TwoSamplesAreEnoughOneIsNot)
+{
+    EXPECT_TRUE(load(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"1\t1,00\t1,00"})).ok());
+    const ReadResult one = load(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"<EOF>"}));
+    EXPECT_EQ(one.error, kErrTooFewSamples);
+    EXPECT_EQ(one.failure, ReadFailure::TooFewSamples);
+    EXPECT_EQ(load(vrn({u"<MK>\t5"})).error, kErrTooFewSamples); // no "<MEAS>" at all
+}
+
+TEST_F(ReaderFormat, CurrentSignGivesDirectionAndEveryMinusIsDropped)
+{
+    const TFile_Datas r = loaded(vrn({u"<MEAS>", u"0\t12,00\t--2,50", u"1\t-0,50\t2,50",
+                                      u"2\t12,00\t 2-,50"}));
+    expectSample(r.Meres_Datas[0], 12.0, 2.5, true);   // negative when written, charging
+    expectSample(r.Meres_Datas[1], -0.5, 2.5, false);  // the voltage keeps its sign
+    expectSample(r.Meres_Datas[2], 12.0, 2.5, false);  // "-" is not the first character
+}
+
+TEST_F(ReaderFormat, LinesWithTwoOrFourFieldsAddNothingAndTheLoadGoesOn)
+{
+    const ReadResult r = load(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"1\t2,50", u"x\t1\t2\t3",
+                                   u"1\t3,00\t1,00", u"no tab here", u"2\t4,00\t1,00"}));
+    ASSERT_TRUE(r.ok());
+    ASSERT_EQ(r.record.Meres_Datas.size(), 3u);
+    // The skipped line with index 1 did not use up that index.
+    EXPECT_DOUBLE_EQ(r.record.Meres_Datas[1].Meres_fesz, 3.0);
+    EXPECT_EQ(r.skippedSampleLines, 2);
+    EXPECT_EQ(r.firstSkippedLine, 3);
+}
+
+TEST_F(ReaderFormat, SampleSectionEndsAtTheFirstNonMarkerLineStartingWithAngle)
+{
+    const TFile_Datas r = loaded(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"<RN>", u"<\\RN>",
+                                      u"1\t2,00\t1,00", u"<MVN>\tx", u"2\t3,00\t1,00"}));
+    EXPECT_EQ(r.Meres_Datas.size(), 2u); // markers kept it open, "<MVN>" closed it
+}
+
+TEST_F(ReaderFormat, CommentLineWithTwoTabsInsideOpenSampleSectionIsAlsoASample)
+{
+    const TFile_Datas r = loaded(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"<MEGJ>",
+                                      u"5\t12,50\t-1,00", u"<\\MEGJ>"}));
+    ASSERT_EQ(r.Meres_Datas.size(), 2u);
+    expectSample(r.Meres_Datas[1], 12.5, 1.0, true);
+    EXPECT_EQ(r.Megj, u"5\t12,50\t-1,00");
+}
+
+TEST_F(ReaderFormat, CommentTextWithTabsInOpenSampleSectionFailsTheLoad)
+{
+    const ReadResult r = load(vrn({u"<MEAS>", u"0\t1,00\t1,00", u"1\t1,00\t1,00", u"<MEGJ>",
+                                   u"note\twith\ttabs", u"<\\MEGJ>"}));
+    EXPECT_EQ(r.error, kErrCannotRead);
+    EXPECT_EQ(r.failure, ReadFailure::BadValue);
+    EXPECT_EQ(r.failedLine, 5);
+}
+
+TEST_F(ReaderFormat, UnconvertibleNumbersFailWithCannotRead)
+{
+    const ReadResult dot = load(dataFile("dot_decimal.VRN"));
+    EXPECT_EQ(dot.error, kErrCannotRead);
+    EXPECT_EQ(dot.failedLine, 5);
+    for (const char16_t *line : {u"x\t1,00\t1,00", u"0\t1,0,0\t1,00", u"0\t1 000,00\t1,00",
+                                 u"0\t\t1,00", u"0\t1,00\t", u"0\t1,00\t1,00x"}) {
+        EXPECT_EQ(load(vrn({u"<MEAS>", line, u"1\t1,00\t1,00"})).error, kErrCannotRead)
+            << QString::fromUtf16(line).toStdString();
+    }
+}
+
+TEST_F(ReaderFormat, EmptyMissingAndFolderPathsCannotBeRead)
+{
+    const ReadResult empty = readMeasurementFile(dataPath("empty.VRN"));
+    EXPECT_EQ(empty.error, kErrCannotRead);
+    EXPECT_EQ(empty.failure, ReadFailure::EmptyFile);
+    EXPECT_EQ(readMeasurementFile(dataPath("no_such_file.VRN")).failure,
+              ReadFailure::FileUnreadable);
+    EXPECT_EQ(readMeasurementFile(QStringLiteral(VORN_TEST_DATA_DIR)).error, kErrCannotRead);
+    EXPECT_TRUE(readMeasurementFile(dataPath("full_run_fail.VRN")).ok());
+}
+
+TEST_F(ReaderFormat, DeviceFilesLoad)
+{
+    for (const char *name : {"cycles.VRN", "demo_short.VRN", "full_run_fail.VRN",
+                             "logo_picture.VRN"}) {
+        const ReadResult r = readMeasurementFile(dataPath(name));
+        EXPECT_TRUE(r.ok()) << name;
+        EXPECT_GT(r.record.Meres_Datas.size(), 100u) << name;
+        EXPECT_EQ(r.skippedSampleLines, 0) << name;
+    }
+}
+
+} // namespace
+} // namespace vorn::measurement::test
