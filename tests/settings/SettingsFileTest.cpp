@@ -104,7 +104,7 @@ TEST_F(SettingsFileTest, CommaFloatsReadAsDefaultsAtAPointStartUp)
 TEST_F(SettingsFileTest, LastDirIsKeptOnlyWhenTheFolderExists)
 {
     ASSERT_TRUE(QDir(folder).mkdir(u"runs"_s));
-    writeIni(("[Settings]\r\nLastDir=" + folder + u"runs/"_s + "\r\n").toUtf8());
+    writeIni((u"[Settings]\r\nLastDir="_s + folder + u"runs/\r\n"_s).toUtf8());
     EXPECT_EQ(SettingsFile(folder).readStartup().LastDir, folder + u"runs/"_s);
     writeIni("[Settings]\r\nLastDir=C:\\VORN\\DATA\\\r\n");
     EXPECT_EQ(SettingsFile(folder).readStartup().LastDir, folder + u"DATA/"_s);
