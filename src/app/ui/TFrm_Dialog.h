@@ -42,6 +42,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPushButton *makeButton(const QString &glyph, TDialog_Result result);
+    void showKind(QLabel *picture, const QString &caption);
+    void setMessage(const QString &text);
 };
 
 // Shows Uzenet modally in the kind Tipus and returns the button pressed

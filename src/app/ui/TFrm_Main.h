@@ -4,11 +4,14 @@
 #pragma once
 
 #include "app/ui/TFrm_Dialog.h"
+#include "app/ui/UserPrompts.h"
 #include "settings/LanguageTables.h"
+#include "settings/SettingsFile.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -20,6 +23,7 @@ class TFrm_Graph;
 class TFrm_Loader;
 class TFrm_About;
 class HandOverServer;
+class MainBanner;
 
 class TFrm_Main : public QMainWindow {
     Q_OBJECT
@@ -55,6 +59,17 @@ public:
     void setSplash(TFrm_Loader *splash) { m_splash = splash; }
     void setAbout(TFrm_About *about) { m_about = about; }
 
+    // The caption: base, or base + " - [" + the active graph window's caption
+    // + "]" while that window is maximised. The start-up sets the base to the
+    // instance marker.
+    void setBaseCaption(const QString &caption);
+    // The eight chart colours _c1 .. _c8.
+    vorn::ChartColors colors() const;
+    void setColors(const vorn::ChartColors &colors);
+    // Receives paths from later copies of the program into the queue. Only the
+    // copy that holds the instance lock may call it. False when it cannot listen.
+    bool startHandOver();
+
     // ---- controls other windows switch (enabling rules, Window menu) ----
     QToolButton *Btn_Cert = nullptr, *Btn_PenDrive = nullptr, *Btn_Open = nullptr,
                 *Btn_Save = nullptr, *Btn_Close = nullptr, *Btn_Help = nullptr,
@@ -78,6 +93,8 @@ public slots:
     void Btn_HelpClick();
     void Btn_ExitClick();
     void Btn_CertClick();
+    void Btn_PenDriveClick();
+    void Menu_Exp_ExcelClick();
     void Menu_AboutClick();
     void Menu_RenameClick();
     void Menu_SettingClick();
@@ -90,9 +107,47 @@ public slots:
     void Timer1Timer();
     void Time_LFFTimer();
 
+protected:
+    void showEvent(QShowEvent *event) override;   // FormShow: the splash
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
+    friend struct TFrm_MainTestAccess;
+    using FileAction = std::function<void(TFrm_Main &, const QString &)>;
+
+    void createBanner();
+    void createActions();
+    void createMenus();
+    void createTimers();
+    void applyStartState();
+    void applyTexts();
+    void runStartUp();
+    void updateCaption();
+    void syncWindowMenu(bool enabled);
+    void applyHelpShortcut();
+    void tileGraphs(Qt::Orientation orientation);
+    QList<TFrm_Graph *> graphsTopFirst() const;
+    bool queueWindowActive() const;
+    // Packed DOS modification time of path, -1 when it does not exist.
+    static int32_t fileDateOf(const QString &path);
+    void loadQueued(const QString &path);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     QMdiArea *m_mdi = nullptr;
+    MainBanner *m_banner = nullptr;
+    QWidget *m_panel3 = nullptr;
     TFrm_Loader *m_splash = nullptr;
     TFrm_About *m_about = nullptr;
     HandOverServer *m_handOver = nullptr;
+    QString m_baseCaption;
+    QString m_helpCaption;
+    bool m_startedUp = false;
+    // Dlg_Open keeps its title and filter between uses (Help leaves its own).
+    vorn::prompts::FileRequest m_dlgOpen;
+    // What opening a file and a document do; tests watch them.
+    FileAction m_loadFile;
+    std::function<void(const QString &)> m_openDocument;
+    // The window that counts as active for the queue; tests choose it.
+    std::function<QWidget *()> m_activeForm;
 };

@@ -1,0 +1,39 @@
+// The program's entry point: one copy per user; a later copy hands its file
+// to the running one and ends.
+#include "app/SingleInstance.h"
+#include "app/ui/TFrm_About.h"
+#include "app/ui/TFrm_Loader.h"
+#include "app/ui/TFrm_Main.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorn"));
+    QApplication::setApplicationDisplayName(QStringLiteral("VORN"));
+
+    const QStringList arguments = QApplication::arguments();
+    switch (SingleInstance::decide(arguments.value(0), arguments.value(1))) {
+    case SingleInstance::Decision::RunAsFirst:
+        break;
+    case SingleInstance::Decision::HandedOver:
+        return 0;
+    case SingleInstance::Decision::NoMatchingCopy:
+        SingleInstance::showNoMatchingCopyBox();
+        return 0;
+    }
+
+    // The long-lived windows, in their order; they live until the program
+    // ends. Still to come in this order: TFrm_Settings, TFrm_SetGraph,
+    // TFrm_GraphInfo, TFrm_Report, TFrm_Print, TFrm_Pendrive.
+    TFrm_Main mainWindow;
+    auto *splash = new TFrm_Loader(mainWindow);
+    auto *about = new TFrm_About(mainWindow);
+    mainWindow.setSplash(splash);
+    mainWindow.setAbout(about);
+
+    mainWindow.startHandOver();
+    mainWindow.showMaximized();
+    return QApplication::exec();
+}
