@@ -5,6 +5,7 @@
 #include "settings/NumberFormat.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,8 +17,56 @@ namespace {
 
 // ---------------------------------------------------------------- numbers
 
+// The sample fields of files are plain digits and a decimal separator. Such
+// text is converted here directly, to the same values the general parsers
+// give; anything else goes to them.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// 1 to 9 digits and nothing else.
+std::optional<int> plainIndex(const char *b, const char *e)
+{
+    if (b == e || e - b > 9)
+        return std::nullopt;
+    int n = 0;
+    for (; b != e; ++b) {
+        if (*b < '0' || *b > '9')
+            return std::nullopt;
+        n = n * 10 + (*b - '0');
+    }
+    return n;
+}
+
+// Digits, optionally a separator and more digits, 15 digits at most. The
+// digits as an integer and the power of ten are both exact doubles, so their
+// quotient is the correctly rounded value, as the general parser's is.
+inline std::optional<double> plainDecimal(const char *p, const char *e, char separator)
+{
+    const char *const begin = p;
+    uint64_t mantissa = 0;
+    for (; p != e && unsigned(*p - '0') < 10; ++p)
+        mantissa = mantissa * 10 + unsigned(*p - '0');
+    const auto wholeDigits = p - begin;
+    ptrdiff_t decimals = 0;
+    if (p != e) {
+        if (*p != separator || wholeDigits == 0)
+            return std::nullopt;
+        const char *const fraction = ++p;
+        for (; p != e && unsigned(*p - '0') < 10; ++p)
+            mantissa = mantissa * 10 + unsigned(*p - '0');
+        decimals = p - fraction;
+        if (p != e || decimals == 0)
+            return std::nullopt;
+    }
+    if (wholeDigits + decimals == 0 || wholeDigits + decimals > 15)
+        return std::nullopt;
+    return double(mantissa) / kPowersOfTen[decimals];
+}
+
 std::optional<int> toInt(const char *b, const char *e)
 {
+    if (const std::optional<int> n = plainIndex(b, e))
+        return n;
     return numfmt::parseInt(QByteArrayView(b, e - b));
 }
 
@@ -28,6 +77,8 @@ std::optional<int> toInt(const char16_t *b, const char16_t *e)
 
 std::optional<double> toDouble(const char *b, const char *e, QChar separator)
 {
+    if (const std::optional<double> x = plainDecimal(b, e, char(separator.unicode())))
+        return x;
     return numfmt::parseFloat(QByteArrayView(b, e - b), char(separator.unicode()));
 }
 

@@ -78,10 +78,17 @@ void AddMeas2SaveStr(QByteArray &out, const TFile_Datas &r, QChar separator)
 // Steps 3-5: descriptive lines, the comment block and the RN block.
 void AddReport2SaveStr(QString &lines, const TFile_Datas &r)
 {
+    const qsizetype before = lines.size();
     AddSaveStr(lines, QLatin1StringView("<MDT>"), r.MDT);
     AddSaveStr(lines, QLatin1StringView("<MH>"), r.MH);
     AddSaveStr(lines, QLatin1StringView("<MHM>"), r.MHM);
     AddSaveStr(lines, QLatin1StringView("<MVN>"), r.MVN);
+    // Only a line starting with "<" ends the sample section; the block markers
+    // do not. Without any of the lines above, comment or RN lines with TABs
+    // would be read back as samples, or fail the load; the date line, even
+    // blank, ends the section first.
+    if (lines.size() == before && (r.Megj.contains(u'\t') || r.RName.contains(u'\t')))
+        AddFlag(lines, QString(QLatin1StringView("<MDT>\t") + r.MDT));
     AddFlag(lines, u"<MEGJ>");
     AddFlag(lines, r.Megj);
     AddFlag(lines, u"<\\MEGJ>");

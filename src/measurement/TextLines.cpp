@@ -124,14 +124,20 @@ qsizetype countLines(QByteArrayView text)
 #ifdef VORN_LINES_SSE2
     const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
     // Blocks of 16 with one byte of look-ahead, so that a CR at the end of a
-    // block can see whether an LF follows it.
-    for (; e - q >= 17; q += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(q));
-        const __m128i ahead = _mm_loadu_si128(reinterpret_cast<const __m128i *>(q + 1));
-        const unsigned lfs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)));
-        const unsigned crs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
-        const unsigned lfAhead = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(ahead, lf)));
-        terminators += std::popcount(lfs) + std::popcount(crs & ~lfAhead);
+    // block can see whether an LF follows it. Each byte lane counts its
+    // terminators (a match is -1) for up to 255 blocks before the lanes are
+    // summed.
+    while (e - q >= 17) {
+        __m128i lanes = _mm_setzero_si128();
+        for (int block = 0; block < 255 && e - q >= 17; ++block, q += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(q));
+            const __m128i ahead = _mm_loadu_si128(reinterpret_cast<const __m128i *>(q + 1));
+            const __m128i loneCr =
+                _mm_andnot_si128(_mm_cmpeq_epi8(ahead, lf), _mm_cmpeq_epi8(v, cr));
+            lanes = _mm_sub_epi8(lanes, _mm_or_si128(_mm_cmpeq_epi8(v, lf), loneCr));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        terminators += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
     }
 #endif
     terminators += countLinesScalar(q, e);

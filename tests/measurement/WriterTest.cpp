@@ -101,6 +101,24 @@ TEST_F(Writer, KepTextWithoutPictureIsGuardedAndReopens)
     EXPECT_FALSE(back.Use_Kep);
 }
 
+TEST_F(Writer, CommentWithTabsIsNotReadBackAsSamplesWhenNoDescriptiveLineEndsTheSection)
+{
+    TFile_Datas r = sampleRecord();
+    r.MDT = QStringLiteral(" ");
+    r.MH.clear();
+    r.MVN.clear();
+    r.Megj = QStringLiteral("7\t1,00\t1,00\r\nnote\twith\ttabs");
+    const QByteArray bytes = writeMeasurement(r);
+    EXPECT_TRUE(bytes.contains("\r\n<MDT>\t \r\n<MEGJ>\r\n"));
+    const TFile_Datas back = loaded(bytes);
+    EXPECT_EQ(back.Meres_Datas.size(), r.Meres_Datas.size());
+    EXPECT_EQ(back.Megj, r.Megj);
+    EXPECT_EQ(back.MDT, r.MDT);
+
+    r.Megj = QStringLiteral("no tabs");
+    EXPECT_FALSE(writeMeasurement(r).contains("<MDT>")); // blank, and not needed
+}
+
 TEST(FixedFormat, BytesEqualTheProgramsFormatting)
 {
     std::mt19937_64 random(7);
