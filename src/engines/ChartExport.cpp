@@ -1,0 +1,69 @@
+// Raster, BMP, SVG and clipboard output of a chart.
+#include "ChartExport.h"
+
+#include "ChartModel.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace vorn::chart {
+
+QImage renderChartImage(ChartModel &model, QSize size, const AfterDrawHandler &afterDraw)
+{
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderChart(painter, model, size, afterDraw);
+    return image;
+}
+
+QByteArray renderChartSvg(ChartModel &model, QSize size, const AfterDrawHandler &afterDraw)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(96);
+    QPainter painter(&generator);
+    renderChart(painter, model, size, afterDraw);
+    painter.end();
+    return bytes;
+}
+
+bool saveChartBmp(ChartModel &model, QSize size, const QString &path, const AfterDrawHandler &afterDraw,
+                  QString *error)
+{
+    const QImage image = renderChartImage(model, size, afterDraw);
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        QImageWriter writer(&file, "bmp");
+        if (!writer.write(image))
+            reason = writer.errorString();
+        else if (!file.commit())
+            reason = file.errorString();
+    }
+    if (reason.isEmpty())
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(path, reason);
+    return false;
+}
+
+QMimeData *chartMimeData(ChartModel &model, QSize size, const AfterDrawHandler &afterDraw)
+{
+    auto *mime = new QMimeData;
+    mime->setImageData(renderChartImage(model, size, afterDraw));
+    mime->setData(QStringLiteral("image/svg+xml"), renderChartSvg(model, size, afterDraw));
+    return mime;
+}
+
+} // namespace vorn::chart
