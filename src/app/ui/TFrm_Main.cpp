@@ -156,6 +156,9 @@ void TFrm_Main::createActions()
 
 void TFrm_Main::createMenus()
 {
+    // The menu bar keeps the system's menu font, as its drop-down menus do,
+    // rather than the window's smaller default font.
+    menuBar()->setFont(QApplication::font("QMenu"));
     Fmenu_File = menuBar()->addMenu(QString());
     Fmenu_File->setObjectName(QStringLiteral("Fmenu_File"));
     Fmenu_File->addAction(Menu_Open);

@@ -78,7 +78,7 @@ void TFrm_LoadGraph::resetBar(QLabel *fill)
     fill->show();
     Label1->setText(QStringLiteral("0 %"));
     m_shownWidth = 0;
-    m_shownLabel = Label1->text();
+    m_shownPercent = 0;
 }
 
 void TFrm_LoadGraph::Set_Calc_G()
@@ -125,15 +125,22 @@ bool TFrm_LoadGraph::Calc_sz_E(int Start_Sz, int End_Sz, qint64 Start_i, qint64 
 bool TFrm_LoadGraph::advance(QLabel *fill, int Start_Sz, int End_Sz, qint64 Start_i,
                              qint64 Max_i, qint64 Allapot, bool Is_Inc)
 {
-    const auto step = vorn::measurement::Calc_sz(Start_Sz, End_Sz, Start_i, Max_i, Allapot, Is_Inc);
-    if (!step)
+    using namespace vorn::measurement;
+    const std::optional<double> percent =
+        progressPercent(Start_Sz, End_Sz, Start_i, Max_i, Allapot, Is_Inc);
+    if (!percent)
         return false;
-    if (step->fillWidth == m_shownWidth && step->label == m_shownLabel)
+    // Most steps of a long operation change nothing that is shown: compare
+    // before building any text.
+    const int width = roundHalfEven(*percent / 100.0 * kProgressBarWidth);
+    const int whole = roundHalfEven(*percent);
+    if (width == m_shownWidth && whole == m_shownPercent)
         return true;
-    m_shownWidth = step->fillWidth;
-    m_shownLabel = step->label;
-    fill->resize(step->fillWidth, fill->height());
-    Label1->setText(step->label);
+    const ProgressStep step = progressStep(*percent);
+    m_shownWidth = step.fillWidth;
+    m_shownPercent = whole;
+    fill->resize(step.fillWidth, fill->height());
+    Label1->setText(step.label);
     // Let the window repaint (and the rest of the program breathe) only when
     // what it shows has changed.
     QCoreApplication::processEvents();

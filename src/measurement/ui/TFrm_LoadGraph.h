@@ -54,5 +54,5 @@ private:
 
     const vorn::TextTables &m_texts;
     int m_shownWidth = -1;
-    QString m_shownLabel;
+    int m_shownPercent = -1;
 };
