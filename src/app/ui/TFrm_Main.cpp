@@ -98,7 +98,13 @@ void TFrm_Main::createBanner()
     layout->addWidget(m_mdi, 1);
     layout->addWidget(m_panel3);
     setCentralWidget(central);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateCaption(); });
 
+    connectBanner();
+}
+
+void TFrm_Main::connectBanner()
+{
     Btn_Cert = m_banner->Btn_Cert;
     Btn_PenDrive = m_banner->Btn_PenDrive;
     Btn_Open = m_banner->Btn_Open;
@@ -116,7 +122,6 @@ void TFrm_Main::createBanner()
     connect(Btn_Close, &QToolButton::clicked, this, &TFrm_Main::Btn_CloseClick);
     connect(Btn_Help, &QToolButton::clicked, this, &TFrm_Main::Btn_HelpClick);
     connect(Btn_Exit, &QToolButton::clicked, this, &TFrm_Main::Btn_ExitClick);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateCaption(); });
 }
 
 void TFrm_Main::createActions()

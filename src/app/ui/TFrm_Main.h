@@ -117,6 +117,7 @@ private:
     using FileAction = std::function<void(TFrm_Main &, const QString &)>;
 
     void createBanner();
+    void connectBanner();
     void createActions();
     void createMenus();
     void createTimers();
