@@ -37,30 +37,40 @@ std::optional<int> plainIndex(const char *b, const char *e)
     return n;
 }
 
-// Digits, optionally a separator and more digits, 15 digits at most. The
-// digits as an integer and the power of ten are both exact doubles, so their
-// quotient is the correctly rounded value, as the general parser's is.
-inline std::optional<double> plainDecimal(const char *p, const char *e, char separator)
+// Digits, optionally a separator and more digits, 15 digits at most, from p
+// up to the first other character. The digits as an integer and the power
+// of ten are both exact doubles, so their quotient is the correctly rounded
+// value, as the general parser's is. Returns where the number ends, or
+// nullptr when there is no such number.
+inline const char *plainNumber(const char *p, const char *e, char separator, double &value)
 {
     const char *const begin = p;
     uint64_t mantissa = 0;
     for (; p != e && unsigned(*p - '0') < 10; ++p)
         mantissa = mantissa * 10 + unsigned(*p - '0');
-    const auto wholeDigits = p - begin;
+    const ptrdiff_t wholeDigits = p - begin;
     ptrdiff_t decimals = 0;
-    if (p != e) {
-        if (*p != separator || wholeDigits == 0)
-            return std::nullopt;
+    if (p != e && *p == separator) {
         const char *const fraction = ++p;
         for (; p != e && unsigned(*p - '0') < 10; ++p)
             mantissa = mantissa * 10 + unsigned(*p - '0');
         decimals = p - fraction;
-        if (p != e || decimals == 0)
-            return std::nullopt;
+        if (decimals == 0)
+            return nullptr;
     }
-    if (wholeDigits + decimals == 0 || wholeDigits + decimals > 15)
+    if (wholeDigits == 0 || wholeDigits + decimals > 15)
+        return nullptr;
+    value = double(mantissa) / kPowersOfTen[decimals];
+    return p;
+}
+
+// A whole field that is a plain number.
+std::optional<double> plainDecimal(const char *b, const char *e, char separator)
+{
+    double value = 0;
+    if (plainNumber(b, e, separator, value) != e)
         return std::nullopt;
-    return double(mantissa) / kPowersOfTen[decimals];
+    return value;
 }
 
 std::optional<int> toInt(const char *b, const char *e)
@@ -281,6 +291,43 @@ LineOutcome LineParser::parsePlainLine(const char *begin, const char *end, const
     if (!m_isMeas)
         return LineOutcome::Done;
     return sampleLine(begin, end, tab1, tab2, tabs);
+}
+
+const char *LineParser::parseUsualSample(const char *p, const char *e)
+{
+    if (!m_isMeas || inTextBlock())
+        return nullptr;
+    const char *q = p;
+    int id = 0;
+    for (; q != e && unsigned(*q - '0') < 10 && q - p < 9; ++q)
+        id = id * 10 + (*q - '0');
+    if (q == p || q == e || *q != '\t')
+        return nullptr; // also a tenth digit
+    const char separator = char(m_separator.unicode());
+    double volts = 0;
+    double amps = 0;
+    q = plainNumber(q + 1, e, separator, volts);
+    if (!q || q == e || *q != '\t')
+        return nullptr;
+    const bool charging = ++q != e && *q == '-';
+    while (q != e && *q == '-')
+        ++q;
+    q = plainNumber(q, e, separator, amps);
+    if (!q)
+        return nullptr;
+    if (q != e) {
+        if (*q == '\r')
+            q += (q + 1 != e && q[1] == '\n') ? 2 : 1;
+        else if (*q == '\n')
+            ++q;
+        else
+            return nullptr;
+    }
+    if (m_oldId < id) {
+        m_oldId = id;
+        m_record.Meres_Datas.push_back(TMeres_Datas{amps, volts, charging});
+    }
+    return q;
 }
 
 // Block markers are found in the upper-cased line (ASCII letters only), the

@@ -32,6 +32,14 @@ public:
     LineOutcome parsePlainLine(const char *begin, const char *end,
                                const char *tab1, const char *tab2, int tabs);
 
+    // The usual sample line, read in one pass: up to 9 index digits, TAB,
+    // digits with an optional separator and digits, TAB, minus signs and
+    // such a number again, then the line's end. Applies only while the sample
+    // section is open outside the text blocks. Returns the start of the next
+    // line, or nullptr, having changed nothing, when the line is of any other
+    // shape; parseLine() or parsePlainLine() gives the same result for it.
+    const char *parseUsualSample(const char *p, const char *e);
+
     bool inTextBlock() const { return m_isMegj || m_isRN; }
     bool sampleSectionOpen() const { return m_isMeas; }
 

@@ -10,6 +10,7 @@
 
 #include "BmpHeader.h"
 #include "LineParser.h"
+#include "MemoryHints.h"
 #include "PictureBlock.h"
 #include "ProgressMath.h"
 #include "RecordReset.h"
@@ -152,18 +153,21 @@ QByteArrayView untilNul(QByteArrayView text)
 qsizetype linesIn(const char *p, const char *e) { return countLines(QByteArrayView(p, e - p)); }
 qsizetype linesIn(const char16_t *p, const char16_t *e) { return countLines(QStringView(p, e - p)); }
 
-// Runs handle(line) over every line with the bookkeeping every line shares:
-// the sample array reserved once, the outcome noted, the progress advanced.
-template<typename Ch, typename Handle>
-bool forEachLine(const Ch *p, const Ch *e, ReadResult &result, ProgressSink &sink, Handle handle)
+// Runs step(p, outcome) over every line, which handles the line at p and
+// returns the start of the next, with the bookkeeping every line shares: the
+// sample array reserved once, the outcome noted, the progress advanced.
+template<typename Ch, typename Step>
+bool forEachLine(const Ch *p, const Ch *e, ReadResult &result, ProgressSink &sink, Step step)
 {
     const qsizetype count = linesIn(p, e);
     // A sample line has at least 6 characters with its terminator.
-    result.record.Meres_Datas.reserve(size_t(std::min<qsizetype>(count, (e - p) / 6 + 1)));
+    std::vector<TMeres_Datas> &samples = result.record.Meres_Datas;
+    samples.reserve(size_t(std::min<qsizetype>(count, (e - p) / 6 + 1)));
+    preferHugePages(samples.data(), samples.capacity() * sizeof(TMeres_Datas));
     LineProgress progress(sink, count);
     for (qsizetype index = 0; p != e; ++index) {
-        const ScannedLine<Ch> line = scanLine(p, e);
-        const LineOutcome outcome = handle(line);
+        LineOutcome outcome = LineOutcome::Done;
+        p = step(p, outcome);
         if (outcome == LineOutcome::SkippedSample && result.skippedSampleLines++ == 0)
             result.firstSkippedLine = int(index + 1);
         if (outcome == LineOutcome::BadValue) {
@@ -171,7 +175,6 @@ bool forEachLine(const Ch *p, const Ch *e, ReadResult &result, ProgressSink &sin
             return false;
         }
         progress.afterLine(index);
-        p = line.next;
     }
     return true;
 }
@@ -180,13 +183,17 @@ bool parseBytes(QByteArrayView text, codepage::TextEncoding encoding, LineParser
                 ReadResult &result, ProgressSink &sink)
 {
     LineDecoder decode(encoding);
-    return forEachLine(text.data(), text.data() + text.size(), result, sink,
-                       [&](const ScannedLine<char> &line) {
-                           if (!line.hasAngle && !parser.inTextBlock())
-                               return parser.parsePlainLine(line.begin, line.end, line.tab1,
-                                                            line.tab2, line.tabs);
-                           return parser.parseLine(decode(QByteArrayView(line.begin, line.end)));
-                       });
+    const char *e = text.data() + text.size();
+    return forEachLine(text.data(), e, result, sink, [&](const char *p, LineOutcome &outcome) {
+        if (const char *next = parser.parseUsualSample(p, e))
+            return next;
+        const ScannedLine<char> line = scanLine(p, e);
+        if (!line.hasAngle && !parser.inTextBlock())
+            outcome = parser.parsePlainLine(line.begin, line.end, line.tab1, line.tab2, line.tabs);
+        else
+            outcome = parser.parseLine(decode(QByteArrayView(line.begin, line.end)));
+        return line.next;
+    });
 }
 
 bool parseDecoded(QString text, LineParser &parser, ReadResult &result, ProgressSink &sink)
@@ -194,9 +201,12 @@ bool parseDecoded(QString text, LineParser &parser, ReadResult &result, Progress
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);
-    const char16_t *p = QStringView(text).utf16();
-    return forEachLine(p, p + text.size(), result, sink, [&](const ScannedLine<char16_t> &line) {
-        return parser.parseLine(QStringView(line.begin, line.end));
+    const char16_t *b = QStringView(text).utf16();
+    const char16_t *e = b + text.size();
+    return forEachLine(b, e, result, sink, [&](const char16_t *p, LineOutcome &outcome) {
+        const ScannedLine<char16_t> line = scanLine(p, e);
+        outcome = parser.parseLine(QStringView(line.begin, line.end));
+        return line.next;
     });
 }
 
@@ -246,9 +256,12 @@ ReadResult readMeasurementFile(const QString &path, const ProgressFn &progress)
     // Only regular files: a folder cannot be read, a pipe could block forever.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return failed(result, ReadFailure::FileUnreadable);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    preferHugePages(bytes.constData(), size_t(bytes.size()));
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0 || file.error() != QFileDevice::NoError)
         return failed(result, ReadFailure::FileUnreadable);
+    bytes.truncate(got); // the file may have shrunk since it was opened
     return readMeasurement(bytes, progress);
 }
 

@@ -2,6 +2,7 @@
 #include "MeasurementWriter.h"
 
 #include "FixedFormat.h"
+#include "MemoryHints.h"
 #include "PictureBlock.h"
 #include "settings/AnsiCodePage.h"
 #include "settings/NumberFormat.h"
@@ -41,18 +42,61 @@ void AddSaveStr(QString &lines, QLatin1StringView name, QStringView value)
     lines += kCrLf;
 }
 
+// One sample line: index, TAB, voltage, TAB, current with a "-" in front
+// when charging, CR LF. Written to out (room for kSampleLineMax bytes) for
+// the ordinary values; nullptr when a value needs the general formatter.
+constexpr qsizetype kSampleLineMax = 64;
+
+char *writeSampleLine(char *out, unsigned long long index, const TMeres_Datas &s, char separator)
+{
+    char *p = detail::writeUnsigned(out, index);
+    *p++ = '\t';
+    p = detail::writeFixed2(p, s.Meres_fesz, separator);
+    if (!p)
+        return nullptr;
+    *p++ = '\t';
+    if (s.Is_Toltes)
+        *p++ = '-';
+    p = detail::writeFixed2(p, s.Meres_Aram, separator);
+    if (!p)
+        return nullptr;
+    *p++ = '\r';
+    *p++ = '\n';
+    return p;
+}
+
+void appendSampleLineSlowly(QByteArray &out, unsigned long long index, const TMeres_Datas &s,
+                            char separator)
+{
+    char digits[20];
+    out.append(digits, detail::writeUnsigned(digits, index) - digits);
+    out += '\t';
+    detail::appendFixed2(out, s.Meres_fesz, separator);
+    out += s.Is_Toltes ? "\t-" : "\t";
+    detail::appendFixed2(out, s.Meres_Aram, separator);
+    out += "\r\n";
+}
+
+// The sample lines, written straight into out's buffer a batch at a time.
 void appendSamplesAscii(QByteArray &out, const std::vector<TMeres_Datas> &samples, char separator)
 {
-    unsigned long long index = 0;
-    for (const TMeres_Datas &s : samples) {
-        detail::appendUnsigned(out, index++);
-        out += '\t';
-        detail::appendFixed2(out, s.Meres_fesz, separator);
-        out += '\t';
-        if (s.Is_Toltes)
-            out += '-';
-        detail::appendFixed2(out, s.Meres_Aram, separator);
-        out += "\r\n";
+    constexpr size_t kBatch = 1024;
+    for (size_t k = 0; k < samples.size();) {
+        const size_t batchEnd = std::min(samples.size(), k + kBatch);
+        const qsizetype used = out.size();
+        out.resize(used + qsizetype(batchEnd - k) * kSampleLineMax);
+        char *p = out.data() + used;
+        for (; k < batchEnd; ++k) {
+            char *end = writeSampleLine(p, k, samples[k], separator);
+            if (!end)
+                break;
+            p = end;
+        }
+        out.resize(p - out.data());
+        if (k < batchEnd) {
+            appendSampleLineSlowly(out, k, samples[k], separator);
+            ++k;
+        }
     }
 }
 
@@ -132,7 +176,11 @@ QByteArray writeMeasurement(const TFile_Datas &record)
 {
     const QByteArray picture = record.Use_Kep ? record.Kep.bmpFile() : QByteArray();
     QByteArray out;
-    out.reserve(qsizetype(record.Meres_Datas.size()) * 24 + picture.size() + 4096);
+    // Room for the usual sample lines and one batch more, so that the buffer
+    // grows no further in the common case.
+    out.reserve(qsizetype(record.Meres_Datas.size()) * 24 + 1024 * kSampleLineMax
+                + picture.size() + 4096);
+    detail::preferHugePages(out.constData(), size_t(out.capacity()));
     AddMeas2SaveStr(out, record, numfmt::decimalSeparator());
     QString lines;
     AddReport2SaveStr(lines, record);

@@ -78,6 +78,31 @@ TEST_F(ReaderText, ReadingBytesEqualsDecodingTheWholeFileFirst)
     EXPECT_EQ(fromAnsi.RName, u"été");
 }
 
+// Sample lines of every shape read the same from bytes as from decoded text,
+// the usual ones through the one-pass reading included.
+TEST_F(ReaderText, SampleLinesOfEveryShapeReadAlikeFromBytesAndText)
+{
+    const char *const shapes[] = {
+        "7\t12,84\t-2,50", "7\t12,84\t--2,50", "7\t12\t3", "007\t1,5\t2,5\n",
+        "7\t,5\t1,00", "7\t1,\t1,00", "7\t1,00\t2,5-", "7\t-1,00\t1,00", "7\t+1,00\t 1,00",
+        "7\t1,5E2\t1,00", "7\t1234567890123456\t1,00", "7\t123456789012345\t0,5",
+        "999999999\t1,00\t1,00", "2147483648\t1,00\t1,00", "1234567890\t1,00\t1,00",
+        "-7\t1,00\t1,00", " 7\t1,00\t1,00", "7\t1,00\t1,00 ", "7\t1,00\t", "7\t1.00\t1,00",
+        "7\t1,00\t-", "7\t1,00", "7\t1,00\t1,00\t", "x\t1,00\t1,00", "0\t9,99\t9,99"};
+    for (const char *shape : shapes) {
+        const QByteArray body = QByteArray("<MEAS>\r\n3\t1,00\t1,00\r\n") + shape
+                                + "\r\n8\t2,00\t-2,00\r";
+        const ReadResult bytes = load(body);
+        const ReadResult text = load(utf16le(QString::fromLatin1(body)));
+        SCOPED_TRACE(shape);
+        ASSERT_EQ(bytes.error, text.error);
+        EXPECT_EQ(bytes.failedLine, text.failedLine);
+        EXPECT_EQ(bytes.skippedSampleLines, text.skippedSampleLines);
+        if (bytes.ok())
+            expectSameLoad(bytes.record, text.record);
+    }
+}
+
 TEST_F(ReaderText, MultiByteCodePageIsDecodedWholeFirst)
 {
     vorn::codepage::setAnsiCodePage("Shift_JIS");

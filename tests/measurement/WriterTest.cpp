@@ -119,6 +119,24 @@ TEST_F(Writer, CommentWithTabsIsNotReadBackAsSamplesWhenNoDescriptiveLineEndsThe
     EXPECT_FALSE(writeMeasurement(r).contains("<MDT>")); // blank, and not needed
 }
 
+TEST_F(Writer, ManySamplesWithUnusualValuesAreEachFormattedAsTheProgramFormats)
+{
+    TFile_Datas r;
+    QByteArray expected = "<MEAS>\r\n";
+    for (int k = 0; k < 3000; ++k) {
+        double volts = 12.0 + k * 0.001;
+        if (k % 1023 == 0 || k == 1024)
+            volts = k % 2 ? 2.675 : 1e12 + 0.5; // a tie, a huge value
+        const TMeres_Datas s{k * 0.01, volts, k % 3 == 0};
+        r.Meres_Datas.push_back(s);
+        expected += QByteArray::number(k) + '\t'
+                    + vorn::numfmt::formatFixed2(s.Meres_fesz).toLatin1() + '\t'
+                    + (s.Is_Toltes ? "-" : "") + vorn::numfmt::formatFixed2(s.Meres_Aram).toLatin1()
+                    + "\r\n";
+    }
+    EXPECT_TRUE(writeMeasurement(r).startsWith(expected + "<MEGJ>"));
+}
+
 TEST(FixedFormat, BytesEqualTheProgramsFormatting)
 {
     std::mt19937_64 random(7);
