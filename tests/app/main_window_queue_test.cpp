@@ -1,5 +1,6 @@
 // The file-open queue: what gets queued, the order and pace of opening, the
 // windows that must be active, the re-entry guard, and dropped files.
+#include "app/SingleInstance.h"
 #include "app/ui/TFrm_Main.h"
 #include "measurement/DosDateTime.h"
 #include "shell_test_support.h"
@@ -11,10 +12,13 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTimer>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <stdexcept>
 
 namespace {
@@ -185,6 +189,39 @@ TEST_F(QueueTest, DroppedMeasurementFilesAreQueued)
     QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &textOnly, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&main, &refused);
     EXPECT_FALSE(refused.isAccepted());
+}
+
+// A later copy's hand-over, sent from another thread while this one serves
+// the main window's end.
+SingleInstance::SendResult handOver(const QString &folder, const QString &path)
+{
+    auto sent = std::async(std::launch::async, [&] {
+        return SingleInstance::SendData(SingleInstance::socketPath(folder), path);
+    });
+    shelltest::waitUntil([&] {
+        return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
+    return sent.get();
+}
+
+TEST_F(QueueTest, AHandedOverPathIsQueuedOnlyByACopyShowingTheMarker)
+{
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv(SingleInstance::kRuntimeFolderVariable, runtime.path().toLocal8Bit());
+    ASSERT_TRUE(main.startHandOver());
+
+    // Before the start-up has set the caption, nothing is taken.
+    EXPECT_EQ(handOver(runtime.path(), QStringLiteral("/early.VRN")),
+              SingleInstance::SendResult::NoMarker);
+    EXPECT_TRUE(main.Load_File_List.isEmpty());
+
+    main.setBaseCaption(SingleInstance::kInstanceMarker.toString());
+    const QString path = folder.path() + QStringLiteral("handed.VRN");
+    EXPECT_EQ(handOver(runtime.path(), path), SingleInstance::SendResult::Delivered);
+    EXPECT_EQ(main.Load_File_List, QStringList{path});
+    EXPECT_EQ(main.fileDate_report, -1);
+    qunsetenv(SingleInstance::kRuntimeFolderVariable);
 }
 
 } // namespace
