@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
 
 namespace vorn::measurement {
 
@@ -227,9 +228,7 @@ bool parseText(QByteArrayView bytes, ReadResult &result, ProgressSink &sink)
     return parseBytes(untilNul(body), encoding, parser, result, sink);
 }
 
-} // namespace
-
-ReadResult readMeasurement(QByteArrayView bytes, const ProgressFn &progress)
+ReadResult readWhole(QByteArrayView bytes, const ProgressFn &progress)
 {
     ReadResult result;
     // The picture search's progress divides by the file size: an empty file
@@ -249,6 +248,18 @@ ReadResult readMeasurement(QByteArrayView bytes, const ProgressFn &progress)
     return result;
 }
 
+} // namespace
+
+ReadResult readMeasurement(QByteArrayView bytes, const ProgressFn &progress)
+{
+    try {
+        return readWhole(bytes, progress);
+    } catch (const std::bad_alloc &) {
+        ReadResult result;
+        return failed(result, ReadFailure::OutOfMemory);
+    }
+}
+
 ReadResult readMeasurementFile(const QString &path, const ProgressFn &progress)
 {
     ReadResult result;
@@ -256,7 +267,12 @@ ReadResult readMeasurementFile(const QString &path, const ProgressFn &progress)
     // Only regular files: a folder cannot be read, a pipe could block forever.
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return failed(result, ReadFailure::FileUnreadable);
-    QByteArray bytes(file.size(), Qt::Uninitialized);
+    QByteArray bytes;
+    try {
+        bytes = QByteArray(file.size(), Qt::Uninitialized);
+    } catch (const std::bad_alloc &) {
+        return failed(result, ReadFailure::OutOfMemory);
+    }
     preferHugePages(bytes.constData(), size_t(bytes.size()));
     const qint64 got = file.read(bytes.data(), bytes.size());
     if (got < 0 || file.error() != QFileDevice::NoError)

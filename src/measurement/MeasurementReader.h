@@ -22,6 +22,7 @@ enum class ReadFailure {
     BadPicture,     // a picture block whose BMP does not fit its bytes or decode
     BadValue,       // a tag value or sample field that does not convert
     TooFewSamples,  // fewer than 2 samples after every line
+    OutOfMemory,    // the file is too large for the memory available
 };
 
 struct ReadResult {
