@@ -187,6 +187,7 @@ ChartModel::SizeScope::SizeScope(ChartModel &model, QSize size)
     : m_model(model)
     , m_saved(model.m_size)
 {
+    ++m_model.m_sizeScopes;
     if (size == m_saved)
         return;
     m_model.m_size = size.expandedTo(QSize(1, 1));
@@ -195,6 +196,7 @@ ChartModel::SizeScope::SizeScope(ChartModel &model, QSize size)
 
 ChartModel::SizeScope::~SizeScope()
 {
+    --m_model.m_sizeScopes;
     if (m_model.m_size == m_saved)
         return;
     m_model.m_size = m_saved;

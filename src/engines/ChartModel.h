@@ -103,6 +103,8 @@ public:
 protected:
     // Called after every change of the chart's content or look.
     virtual void onChartChanged(ChartChange) {}
+    // True while a SizeScope lays the chart out at another size.
+    bool isInSizeScope() const { return m_sizeScopes > 0; }
 
 private:
     void updateAutomaticRanges();
@@ -128,6 +130,7 @@ private:
     bool m_layoutDirty = true;
     bool m_rangesDirty = true;
     bool m_inLayout = false;
+    int m_sizeScopes = 0;
 };
 
 } // namespace vorn::chart

@@ -147,8 +147,8 @@ std::vector<ColorBatch> buildBatches(const ChartSeries &series, const QRect &plo
 // thick Bresenham line is.
 struct RasterLine {
     std::vector<QRect> bars;
-    std::vector<QLineF> steep;
-    std::vector<QLineF> flat;
+    std::vector<QLine> steep;
+    std::vector<QLine> flat;
 };
 
 RasterLine splitForRaster(const ColorBatch &batch, const QTransform &transform, int width, bool bars)
@@ -159,20 +159,23 @@ RasterLine splitForRaster(const ColorBatch &batch, const QTransform &transform, 
         const QPolygonF device = transform.map(line);
         bool lastWasBar = false;
         for (qsizetype i = 1; i < device.size(); ++i) {
-            const QPointF a = device[i - 1];
-            const QPointF b = device[i];
-            const int x = roundPixel(a.x());
-            const bool bar = bars && x == roundPixel(b.x());
+            // Whole pixels, rounded as pixelX()/pixelY() round: the raster
+            // engine would otherwise truncate fractions of aliased lines.
+            const QPoint a(roundPixel(device[i - 1].x()), roundPixel(device[i - 1].y()));
+            const QPoint b(roundPixel(device[i].x()), roundPixel(device[i].y()));
+            const int x = a.x();
+            const bool bar = bars && x == b.x();
             if (bar) {
-                const int y0 = roundPixel(std::min(a.y(), b.y()));
-                const int y1 = roundPixel(std::max(a.y(), b.y()));
-                const QRect rect(x - shift, y0 - shift, width, y1 - y0 + width);
+                const int y0 = std::min(a.y(), b.y());
+                const int y1 = std::max(a.y(), b.y());
+                // What the steep lines below would cover, in one rectangle.
+                const QRect rect(x - shift, y0, width, y1 - y0 + 1);
                 // The strokes of one column follow each other: one rectangle.
                 if (lastWasBar && out.bars.back().left() == rect.left())
                     out.bars.back() = out.bars.back().united(rect);
                 else
                     out.bars.push_back(rect);
-            } else if (std::fabs(b.y() - a.y()) >= std::fabs(b.x() - a.x())) {
+            } else if (std::abs(b.y() - a.y()) >= std::abs(b.x() - a.x())) {
                 out.steep.emplace_back(a, b);
             } else {
                 out.flat.emplace_back(a, b);

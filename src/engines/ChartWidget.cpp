@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace vorn::chart {
 
@@ -84,6 +85,13 @@ void ChartWidget::onChartChanged(ChartChange)
     }
 }
 
+void ChartWidget::ensureLayout()
+{
+    if (chartSize() != size() && !isInSizeScope())
+        setChartSize(size());
+    ChartModel::ensureLayout();
+}
+
 void ChartWidget::renderFrame()
 {
     const qreal ratio = devicePixelRatioF();
@@ -126,9 +134,11 @@ void ChartWidget::paintEvent(QPaintEvent *)
 void ChartWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Qt repeats resize events of the same size (grabbing a hidden widget
+    // does): only a new size lays out and renders again.
     setChartSize(size());
-    m_frameValid = false;
-    Q_EMIT resized(size());
+    if (event->size() != event->oldSize())
+        Q_EMIT resized(size());
 }
 
 void ChartWidget::mousePressEvent(QMouseEvent *event)

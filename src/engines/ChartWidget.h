@@ -95,6 +95,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void onChartChanged(ChartChange change) override;
+    // Keeps the layout size equal to the widget size, also while the widget
+    // is hidden and gets no resize events.
+    void ensureLayout() override;
 
 private:
     void renderFrame();
