@@ -38,6 +38,7 @@ public:
     // section is open outside the text blocks. Returns the start of the next
     // line, or nullptr, having changed nothing, when the line is of any other
     // shape; parseLine() or parsePlainLine() gives the same result for it.
+    // Needs an ASCII decimal separator.
     const char *parseUsualSample(const char *p, const char *e);
 
     bool inTextBlock() const { return m_isMegj || m_isRN; }

@@ -10,9 +10,13 @@ namespace vorn::measurement {
 
 // The file's bytes: "<MEAS>", the samples renumbered from 0 ("#0.00", a "-"
 // before the current of a charging sample), the descriptive lines, the
-// comment and RN blocks, the parameter lines, the picture block when Use_Kep,
-// then "<EOF>". CR LF line ends, the ANSI code page, no byte-order mark;
-// numbers with the program's current decimal separator.
+// comment and RN blocks, the parameter lines, the picture block when Use_Kep
+// and Kep holds a picture, then "<EOF>". CR LF line ends, the ANSI code page,
+// no byte-order mark; numbers with the program's current decimal separator.
+// Two extra lines keep a saved file reading back as it was written: a blank
+// "<MDT>" line when no descriptive line would otherwise end the sample
+// section before a comment or RN block holding TABs, and a "<Result>" line
+// before "<EOF>" when a text holds "<Kep>" but no picture is saved.
 QByteArray writeMeasurement(const TFile_Datas &record);
 
 struct SaveResult {

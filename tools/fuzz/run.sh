@@ -15,7 +15,7 @@ cmake --build "$build" --target reader_fuzz
 
 corpus=$build/corpus
 mkdir -p "$corpus" "$build/artifacts"
-cp "$root"/tests/measurement/data/*.VRN "$corpus"/
+cp -f "$root"/tests/measurement/data/*.VRN "$corpus"/
 
 "$build/bin/reader_fuzz" "$corpus" \
   -dict="$root/tools/fuzz/vrn.dict" \
