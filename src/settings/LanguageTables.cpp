@@ -54,8 +54,15 @@ const QString kLanguageKey = QStringLiteral("Language");
 TextTables loadLanguage(const QString &programFolder)
 {
     const IniFile file(programFolder + kLanguageFile);
+    return loadLanguageSection(programFolder,
+                               file.readString(kActualLanguage, kLanguageKey, QStringLiteral("Magyar")));
+}
+
+TextTables loadLanguageSection(const QString &programFolder, const QString &language)
+{
+    const IniFile file(programFolder + kLanguageFile);
     TextTables tables;
-    tables.Used_Lang = file.readString(kActualLanguage, kLanguageKey, QStringLiteral("Magyar"));
+    tables.Used_Lang = language;
     tables.loadSectionLines(file.readSection(tables.Used_Lang));
     tables.helpFile = programFolder
                       + file.readString(kActualLanguage, tables.Used_Lang + QLatin1String("_Help"),

@@ -43,6 +43,9 @@ private:
 // empty tables (every lookup then shows its placeholder).
 TextTables loadLanguage(const QString &programFolder);
 
+// The same for a named language section, whatever "Actual Language" says.
+TextTables loadLanguageSection(const QString &programFolder, const QString &language);
+
 // Writes the chosen language to "Actual Language"/"Language" of the language
 // file, leaving the rest of the file as it is. Returns false when the file
 // cannot be written; errorText then names the file and the reason.

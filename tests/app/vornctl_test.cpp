@@ -1,0 +1,149 @@
+// vornctl as a user's script sees it: run the real executable and read its
+// JSON and exit status.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CtlRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+CtlRun vornctl(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(VORN_BIN_DIR "/vornctl"), args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QString sample(const char *name)
+{
+    return QStringLiteral(VORN_MEASUREMENT_DATA_DIR "/") + QLatin1String(name);
+}
+
+} // namespace
+
+TEST(VornctlInfo, WorkedExampleGivesRecordSamplesAndEvaluation)
+{
+    const CtlRun run = vornctl({QStringLiteral("info"), sample("worked_example.VRN")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QJsonObject doc = run.json();
+    EXPECT_TRUE(doc[QLatin1String("ok")].toBool());
+
+    const QJsonObject record = doc[QLatin1String("record")].toObject();
+    EXPECT_EQ(record[QLatin1String("MDT")].toString(), QStringLiteral("14.05. 09:30"));
+    EXPECT_EQ(record[QLatin1String("MVN")].toString(), QStringLiteral("Operator"));
+    EXPECT_EQ(record[QLatin1String("Megj")].toString(),
+              QStringLiteral("first line of the comment\r\nsecond line"));
+    EXPECT_EQ(record[QLatin1String("Mint_ido")].toInt(), 60);
+    EXPECT_EQ(record[QLatin1String("Minosit_szaz")].toInt(), 80);
+    EXPECT_EQ(record[QLatin1String("Pass_100")].toInt(), 43200);
+    EXPECT_TRUE(record[QLatin1String("Minosites")].toBool());
+    EXPECT_EQ(record[QLatin1String("DeltaM")].toInt(), 0);
+    EXPECT_EQ(record[QLatin1String("Ukorr")].toDouble(), 1.0);
+    EXPECT_FALSE(record.contains(QLatin1String("Meres_Datas")));
+    EXPECT_FALSE(record.contains(QLatin1String("Kep")));
+
+    const QJsonArray samples = doc[QLatin1String("samples")].toArray();
+    ASSERT_EQ(samples.size(), 4);
+    EXPECT_EQ(samples[0].toArray(), (QJsonArray{2.5, 12.84, true}));
+    EXPECT_EQ(samples[2].toArray(), (QJsonArray{5.0, 12.70, false}));
+    EXPECT_TRUE(doc[QLatin1String("picture")].isNull());
+
+    const QJsonObject evaluation = doc[QLatin1String("evaluation")].toObject();
+    EXPECT_EQ(evaluation[QLatin1String("discharge_start_s")].toInt(), 120);
+    EXPECT_EQ(evaluation[QLatin1String("verdict")].toString(), QStringLiteral("PASS"));
+    const QJsonArray upper = evaluation[QLatin1String("limit_upper")].toArray();
+    ASSERT_EQ(upper.size(), 4);
+    EXPECT_EQ(upper[0].toArray(), (QJsonArray{120, 13}));
+    EXPECT_EQ(upper[2].toArray(), (QJsonArray{120 + 43200, 11.3}));
+    const QJsonObject view = evaluation[QLatin1String("default_view")].toObject();
+    EXPECT_EQ(view[QLatin1String("unit")].toInt(), 1);
+    EXPECT_EQ(view[QLatin1String("bottom")].toArray(), (QJsonArray{0, 3.2}));
+}
+
+TEST(VornctlInfo, ReportLinesFollowTheChosenLanguage)
+{
+    const CtlRun magyar = vornctl({QStringLiteral("info"), sample("demo_short.VRN"), QStringLiteral("--no-samples")});
+    const CtlRun english = vornctl({QStringLiteral("info"), sample("demo_short.VRN"), QStringLiteral("--no-samples"),
+                                 QStringLiteral("--lang"), QStringLiteral("English")});
+    ASSERT_EQ(magyar.exitCode, 0);
+    ASSERT_EQ(english.exitCode, 0);
+    EXPECT_FALSE(magyar.json().contains(QLatin1String("samples")));
+    const auto firstLine = [](const CtlRun &run) {
+        return run.json()[QLatin1String("evaluation")].toObject()[QLatin1String("report_lines")]
+            .toArray()[0].toString();
+    };
+    EXPECT_TRUE(firstLine(magyar).startsWith(QStringLiteral("1  Töltés"))) << firstLine(magyar).toStdString();
+    EXPECT_FALSE(firstLine(english).contains(QStringLiteral("Töltés")));
+    EXPECT_TRUE(firstLine(english).endsWith(QStringLiteral(" A×h")));
+}
+
+TEST(VornctlInfo, RejectedFilesAndUsageErrorsHaveTheirExitStatus)
+{
+    QTemporaryDir dir;
+    const QString oneSample = dir.filePath(QStringLiteral("one.VRN"));
+    QFile file(oneSample);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<MEAS>\r\n0\t12,00\t1,00\r\n");
+    file.close();
+
+    const CtlRun tooFew = vornctl({QStringLiteral("info"), oneSample});
+    EXPECT_EQ(tooFew.exitCode, 1);
+    EXPECT_EQ(tooFew.json()[QLatin1String("error")].toInt(), 29);
+    EXPECT_FALSE(tooFew.json()[QLatin1String("ok")].toBool());
+
+    const CtlRun missing = vornctl({QStringLiteral("info"), dir.filePath(QStringLiteral("none.VRN"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.json()[QLatin1String("error")].toInt(), 3);
+
+    EXPECT_EQ(vornctl({}).exitCode, 2);
+    EXPECT_EQ(vornctl({QStringLiteral("info")}).exitCode, 2);
+    EXPECT_EQ(vornctl({QStringLiteral("info"), oneSample, QStringLiteral("--bogus")}).exitCode, 2);
+    EXPECT_EQ(vornctl({QStringLiteral("save"), oneSample}).exitCode, 2);
+    EXPECT_EQ(vornctl({QStringLiteral("frobnicate")}).exitCode, 2);
+}
+
+TEST(VornctlSave, SavedFileReadsBackToTheSameRecordAndPicture)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("copy.VRN"));
+    const CtlRun save = vornctl({QStringLiteral("save"), sample("logo_picture.VRN"), out});
+    ASSERT_EQ(save.exitCode, 0) << save.err.constData();
+
+    const CtlRun original = vornctl({QStringLiteral("info"), sample("logo_picture.VRN")});
+    const CtlRun copy = vornctl({QStringLiteral("info"), out});
+    ASSERT_EQ(copy.exitCode, 0);
+    EXPECT_EQ(copy.json()[QLatin1String("samples")], original.json()[QLatin1String("samples")]);
+    EXPECT_EQ(copy.json()[QLatin1String("picture")], original.json()[QLatin1String("picture")]);
+    EXPECT_EQ(copy.json()[QLatin1String("evaluation")], original.json()[QLatin1String("evaluation")]);
+    QJsonObject a = original.json()[QLatin1String("record")].toObject();
+    QJsonObject b = copy.json()[QLatin1String("record")].toObject();
+    EXPECT_EQ(a, b);
+}
+
+TEST(VornctlSave, FailedSaveKeepsTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("not_a_folder"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    const CtlRun save = vornctl({QStringLiteral("save"), sample("demo_short.VRN"),
+                              blocker + QStringLiteral("/out.VRN")});
+    EXPECT_EQ(save.exitCode, 1);
+    EXPECT_TRUE(save.err.contains("out.VRN"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+}
