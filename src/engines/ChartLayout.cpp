@@ -145,12 +145,33 @@ void layoutHorizontalAxis(ChartAxis &axis, const QRect &plot, ChartLayoutResult 
     layout.titleRect = QRect(plot.left(), top, plot.width(), thickness);
 }
 
-// The outer area left after the bevel and the margins (percent of the size).
+// Half the width of the labels a horizontal axis may show at its ends.
+int halfEdgeLabelWidth(const ChartAxis &axis)
+{
+    if (!axis.isVisible() || !axis.labelsVisible())
+        return 0;
+    const QFontMetricsF metrics(axis.labelFont());
+    const ChartNumberFormat format = axis.labelFormat();
+    const AxisMapping map = axis.mappingNoLayout();
+    const double high = map.low + (map.end - map.start) / map.scale;
+    const double widest = std::max(metrics.horizontalAdvance(format.format(map.low)),
+                                   metrics.horizontalAdvance(format.format(high)));
+    return ceilPx(widest / 2.0) + 1;
+}
+
+// The chart inside its bevel.
+QRect innerRect(const ChartModel &model, QSize size)
+{
+    QRect inner(QPoint(0, 0), size);
+    if (model.isBevelled())
+        inner.adjust(kBevelWidth, kBevelWidth, -kBevelWidth, -kBevelWidth);
+    return inner;
+}
+
+// The area left inside the bevel and the margins (percent of the size).
 QRect marginArea(const ChartModel &model, QSize size)
 {
-    QRect area(QPoint(0, 0), size);
-    if (model.isBevelled())
-        area.adjust(kBevelWidth, kBevelWidth, -kBevelWidth, -kBevelWidth);
+    QRect area = innerRect(model, size);
     const QMargins m = model.margins();
     const auto percent = [](int total, int share) { return int(std::lround(total * share / 100.0)); };
     area.adjust(percent(size.width(), m.left()), percent(size.height(), m.top()),
@@ -184,10 +205,12 @@ ChartLayoutResult computeChartLayout(ChartModel &model, QSize size)
     QRect plot = area;
     plot.setTop(area.top() + std::max(horizontalAxisDepth(*model.topAxis()), halfLabel));
     plot.setBottom(area.bottom() - std::max(horizontalAxisDepth(*model.bottomAxis()), halfLabel));
-    const int leftWidth = verticalAxisWidth(left, plot, result);
-    const int rightWidth = verticalAxisWidth(right, plot, result);
-    plot.setLeft(area.left() + leftWidth);
-    plot.setRight(area.right() - rightWidth);
+    // Bottom labels are centred on their value: the outermost may need room
+    // beside the plot where no vertical axis provides it.
+    const int halfBottom = halfEdgeLabelWidth(*model.bottomAxis());
+    const QRect inner = innerRect(model, size);
+    plot.setLeft(std::max(area.left() + verticalAxisWidth(left, plot, result), inner.left() + halfBottom));
+    plot.setRight(std::min(area.right() - verticalAxisWidth(right, plot, result), inner.right() - halfBottom));
     if (plot.width() < 2)
         plot.setWidth(2);
     if (plot.height() < 2)
