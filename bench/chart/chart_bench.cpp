@@ -35,10 +35,41 @@ struct Bench {
     ChartSeries *voltage = nullptr;
 };
 
-// A battery run: charge and discharge periods of random length, voltage
-// ramps with noise, current steps with noise; sampled once a second and
-// shown in minutes.
-void fill(Bench &b, int n, bool colourRuns)
+// A battery run sampled once a second, shown in minutes: charge and
+// discharge periods of random length, voltage ramps and current steps with
+// noise.
+struct Run {
+    std::vector<double> time, voltage, current;
+    std::vector<std::pair<int, bool>> periods; // first index, charging
+};
+
+Run makeRun(int n)
+{
+    std::mt19937 rng(7);
+    std::normal_distribution<double> noise(0.0, 0.02);
+    std::uniform_int_distribution<int> periodLength(n / 400, n / 40);
+    Run run;
+    run.time.resize(static_cast<size_t>(n));
+    run.voltage.resize(run.time.size());
+    run.current.resize(run.time.size());
+    bool charging = true;
+    double v = 11.5;
+    for (int i = 0, left = 0; i < n; ++i, --left) {
+        if (left <= 0) {
+            charging = !charging;
+            left = periodLength(rng);
+            run.periods.push_back({i, charging});
+        }
+        v = std::clamp(v + (charging ? 1.0 : -1.0) * 2.0 / (n / 100.0) + noise(rng) * 0.01, 10.5, 14.5);
+        run.time[size_t(i)] = i / 60.0;
+        run.voltage[size_t(i)] = v + noise(rng);
+        run.current[size_t(i)] = (charging ? 2.0 : -5.0) + noise(rng) * 5.0;
+    }
+    return run;
+}
+
+// The graph window's set-up: margins 5, fixed ranges, label steps, titles.
+void setUpChart(Bench &b)
 {
     b.chart.setChartSize(kImageSize); // as a widget of that size keeps it
     b.chart.setDecimalSeparator(QChar(u','));
@@ -50,37 +81,8 @@ void fill(Bench &b, int n, bool colourRuns)
     b.voltage->setLineWidth(3);
     b.voltage->setColor(QColor(0, 0, 0x80));
     b.current->setColor(kCharge);
-    std::mt19937 rng(7);
-    std::normal_distribution<double> noise(0.0, 0.02);
-    std::uniform_int_distribution<int> runLength(n / 400, n / 40);
-    std::vector<double> xs(static_cast<size_t>(n)), vs(xs.size()), is(xs.size());
-    std::vector<std::pair<int, bool>> runs;
-    bool charging = true;
-    double v = 11.5;
-    for (int i = 0, left = 0; i < n; ++i, --left) {
-        if (left <= 0) {
-            charging = !charging;
-            left = runLength(rng);
-            runs.push_back({i, charging});
-        }
-        v += (charging ? 1.0 : -1.0) * 2.0 / (n / 100.0) + noise(rng) * 0.01;
-        v = std::clamp(v, 10.5, 14.5);
-        xs[size_t(i)] = i / 60.0;
-        vs[size_t(i)] = v + noise(rng);
-        is[size_t(i)] = (charging ? 2.0 : -5.0) + noise(rng) * 5.0;
-    }
-    b.voltage->add(xs.data(), vs.data(), n);
-    b.current->add(xs.data(), is.data(), n);
-    if (colourRuns) {
-        for (size_t r = 0; r < runs.size(); ++r) {
-            const int first = runs[r].first;
-            const int last = r + 1 < runs.size() ? runs[r + 1].first - 1 : n - 1;
-            b.current->colorRange(xs[size_t(first)], xs[size_t(last)], runs[r].second ? kCharge : kDischarge);
-        }
-    }
     b.chart.leftAxis()->setRange(9, 16);
     b.chart.rightAxis()->setRange(-7, 4);
-    b.chart.bottomAxis()->setRange(0, xs.back() + 0.2);
     b.chart.leftAxis()->setIncrement(0.001);
     b.chart.rightAxis()->setIncrement(0.001);
     b.chart.bottomAxis()->setIncrement(1.0);
@@ -88,6 +90,23 @@ void fill(Bench &b, int n, bool colourRuns)
     b.chart.leftAxis()->setTitle(QStringLiteral("Voltage (V)"));
     b.chart.rightAxis()->setTitle(QStringLiteral("Current (A)"));
     b.chart.bottomAxis()->setTitle(QStringLiteral("Time ( min )"));
+}
+
+void fill(Bench &b, int n, bool colourRuns)
+{
+    setUpChart(b);
+    const Run run = makeRun(n);
+    b.voltage->add(run.time.data(), run.voltage.data(), n);
+    b.current->add(run.time.data(), run.current.data(), n);
+    b.chart.bottomAxis()->setRange(0, run.time.back() + 0.2);
+    if (!colourRuns)
+        return;
+    for (size_t p = 0; p < run.periods.size(); ++p) {
+        const int first = run.periods[p].first;
+        const int last = p + 1 < run.periods.size() ? run.periods[p + 1].first - 1 : n - 1;
+        b.current->colorRange(run.time[size_t(first)], run.time[size_t(last)],
+                              run.periods[p].second ? kCharge : kDischarge);
+    }
 }
 
 // Thread CPU time in milliseconds: on a busy machine it shows the cost of
@@ -99,48 +118,63 @@ double cpuMs()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-double g_lastCpuMs = 0.0; // median CPU time of the last medianMs() call
+struct Timing {
+    double wallMs = 0.0; // median
+    double cpuMs = 0.0;  // median
+};
 
-// Median of `runs` wall-clock timings of `work`, in milliseconds.
-double medianMs(int runs, const std::function<void()> &work)
+Timing median(int runs, const std::function<void()> &work)
 {
-    std::vector<double> times;
+    std::vector<double> wall;
     std::vector<double> cpu;
     QElapsedTimer timer;
     for (int r = 0; r < runs; ++r) {
         const double cpuStart = cpuMs();
         timer.start();
         work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        wall.push_back(timer.nsecsElapsed() / 1e6);
         cpu.push_back(cpuMs() - cpuStart);
     }
-    std::sort(times.begin(), times.end());
+    std::sort(wall.begin(), wall.end());
     std::sort(cpu.begin(), cpu.end());
-    g_lastCpuMs = cpu[cpu.size() / 2];
-    return times[times.size() / 2];
+    return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
 }
 
-double frameMs(Bench &b, QImage &image, int runs, const RenderOptions &options = {})
+Timing frames(Bench &b, QImage &image, int runs, const RenderOptions &options = {})
 {
-    return medianMs(runs, [&] {
+    return median(runs, [&] {
         QPainter painter(&image);
         renderChart(painter, b.chart, kImageSize, {}, options);
     });
 }
 
-double zoomedMs(Bench &b, QImage &image, int runs)
+// A tenth of the run, panned a little further every frame.
+Timing zoomedFrames(Bench &b, QImage &image, int runs)
 {
     const double full = b.chart.bottomAxis()->maximum();
     int frame = 0;
-    const double ms = medianMs(runs, [&] {
-        // A tenth of the run, panned a little further every frame.
+    const Timing t = median(runs, [&] {
         const double start = full * (0.45 + 0.002 * frame++);
         b.chart.bottomAxis()->setRange(start, start + full / 10.0);
         QPainter painter(&image);
         renderChart(painter, b.chart, kImageSize);
     });
     b.chart.bottomAxis()->setRange(0, full);
-    return ms;
+    return t;
+}
+
+// Frames of the two charts alternate, so that a busy machine slows both
+// alike; returns the median wall times of each.
+std::pair<double, double> alternatingFrames(Bench &a, Bench &b, QImage &image, int runs)
+{
+    std::vector<double> first, second;
+    for (int r = 0; r < runs; ++r) {
+        first.push_back(frames(a, image, 1).wallMs);
+        second.push_back(frames(b, image, 1).wallMs);
+    }
+    std::sort(first.begin(), first.end());
+    std::sort(second.begin(), second.end());
+    return {first[first.size() / 2], second[second.size() / 2]};
 }
 
 struct LookupTimes {
@@ -150,38 +184,38 @@ struct LookupTimes {
 
 LookupTimes nearestLookups(Bench &b, bool outsideVertically)
 {
-    b.chart.chartLayout();
     if (outsideVertically) // every point above the plot: the worst case
         b.chart.leftAxis()->setRange(0, 5);
     const QRect plot = b.chart.plotRect();
+    findNearestPoint(*b.voltage, plot.center().x()); // lays the chart out after the range change
     std::mt19937 rng(3);
     std::uniform_int_distribution<int> column(plot.left() - 20, plot.right() + 20);
-    const int lookups = 2000;
     static volatile long checksum = 0; // keeps the lookups from being optimised away
-    findNearestPoint(*b.voltage, plot.center().x()); // lays the chart out after the range change
     std::vector<double> us;
     QElapsedTimer timer;
-    for (int k = 0; k < lookups; ++k) {
+    for (int k = 0; k < 2000; ++k) {
         const int x = column(rng);
         timer.start();
         checksum = checksum + findNearestPoint(*b.voltage, x).index;
         us.push_back(timer.nsecsElapsed() / 1e3);
     }
-    LookupTimes times;
-    for (double t : us)
-        times.meanUs += t / lookups;
-    std::sort(us.begin(), us.end());
-    times.p99Us = us[us.size() * 99 / 100];
     if (outsideVertically)
         b.chart.leftAxis()->setRange(9, 16);
+    LookupTimes times;
+    for (double t : us)
+        times.meanUs += t / double(us.size());
+    std::sort(us.begin(), us.end());
+    times.p99Us = us[us.size() * 99 / 100];
     return times;
 }
 
-void pdfFigures(Bench &b)
+// The chart laid out at `size` and scaled onto an A4 page, as the report
+// puts it there.
+void printPdfFigures(Bench &b)
 {
     for (const QSize size : {QSize(748, 376), kImageSize}) {
         QByteArray bytes;
-        const double ms = medianMs(3, [&] {
+        const Timing t = median(3, [&] {
             bytes.clear();
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);
@@ -190,13 +224,43 @@ void pdfFigures(Bench &b)
             writer.setPageOrientation(QPageLayout::Landscape);
             writer.setResolution(300);
             QPainter painter(&writer);
-            const QRect page = painter.viewport();
-            painter.scale(double(page.width()) / size.width(), double(page.width()) / size.width());
+            const double scale = double(painter.viewport().width()) / size.width();
+            painter.scale(scale, scale);
             renderChart(painter, b.chart, size);
         });
         std::printf("PDF of 1000000 points at %dx%d: %.1f ms (thread CPU %.1f ms), %.1f kB\n", size.width(),
-                    size.height(), ms, g_lastCpuMs, bytes.size() / 1024.0);
+                    size.height(), t.wallMs, t.cpuMs, bytes.size() / 1024.0);
     }
+}
+
+void printLookupFigures(Bench &b)
+{
+    const LookupTimes typical = nearestLookups(b, false);
+    const LookupTimes worst = nearestLookups(b, true);
+    std::printf("nearest point lookup, 1000000 points: mean %.2f us (99th percentile %.2f us); every point "
+                "outside the plot: mean %.2f us (99th percentile %.2f us)\n",
+                typical.meanUs, typical.p99Us, worst.meanUs, worst.p99Us);
+}
+
+void printColourRunFigures(Bench &withRuns, QImage &image, int runs)
+{
+    Bench single;
+    fill(single, 1000000, false);
+    frames(single, image, 1);
+    const auto [runsMs, singleMs] = alternatingFrames(withRuns, single, image, runs);
+    std::printf("colour runs: %.2f ms with runs, %.2f ms one colour (ratio %.2f)\n", runsMs, singleMs,
+                runsMs / singleMs);
+}
+
+void printTenMillionFigures(QImage &image)
+{
+    Bench tenMillion;
+    fill(tenMillion, 10000000, true);
+    frames(tenMillion, image, 1);
+    const Timing full = frames(tenMillion, image, 9);
+    const Timing zoomed = zoomedFrames(tenMillion, image, 9);
+    std::printf("10000000 points: full %.2f ms, zoomed/panned %.2f ms (thread CPU %.2f / %.2f ms)\n", full.wallMs,
+                zoomed.wallMs, full.cpuMs, zoomed.cpuMs);
 }
 
 } // namespace
@@ -209,57 +273,23 @@ int main(int argc, char **argv)
 
     Bench million;
     fill(million, 1000000, true);
-    QElapsedTimer first;
-    first.start();
-    frameMs(million, image, 1);
-    std::printf("1000000 points, first frame (builds summaries and runs): %.2f ms\n", first.nsecsElapsed() / 1e6);
-    const double full = frameMs(million, image, runs);
-    const double fullCpu = g_lastCpuMs;
+    const Timing first = frames(million, image, 1);
+    std::printf("1000000 points, first frame (builds summaries and runs): %.2f ms\n", first.wallMs);
+    const Timing full = frames(million, image, runs);
     image.save(QStringLiteral("/tmp/chart_bench_full.png"));
-    const double zoomed = zoomedMs(million, image, runs);
-    const double zoomedCpu = g_lastCpuMs;
-    RenderOptions naiveOptions;
-    naiveOptions.reduce = false;
-    const double naive = frameMs(million, image, 3, naiveOptions);
-    std::printf("1000000 points: full %.2f ms, zoomed/panned %.2f ms, naive %.2f ms (%.1fx)\n", full, zoomed,
-                naive, naive / full);
-    std::printf("  thread CPU time: full %.2f ms, zoomed/panned %.2f ms, naive %.2f ms\n", fullCpu, zoomedCpu,
-                g_lastCpuMs);
-
-    // Frames of the two charts alternate, so that a busy machine slows both
-    // alike.
-    Bench single;
-    fill(single, 1000000, false);
-    frameMs(single, image, 1);
-    std::vector<double> withRuns, oneColour;
-    for (int r = 0; r < runs; ++r) {
-        withRuns.push_back(frameMs(million, image, 1));
-        oneColour.push_back(frameMs(single, image, 1));
-    }
-    std::sort(withRuns.begin(), withRuns.end());
-    std::sort(oneColour.begin(), oneColour.end());
-    const double runsMs = withRuns[withRuns.size() / 2];
-    const double singleMs = oneColour[oneColour.size() / 2];
-    std::printf("colour runs: %.2f ms with runs, %.2f ms one colour (ratio %.2f)\n", runsMs, singleMs,
-                runsMs / singleMs);
-
-    const LookupTimes typical = nearestLookups(million, false);
-    const LookupTimes worst = nearestLookups(million, true);
-    std::printf("nearest point lookup, 1000000 points: mean %.2f us (99th percentile %.2f us); every point "
-                "outside the plot: mean %.2f us (99th percentile %.2f us)\n",
-                typical.meanUs, typical.p99Us, worst.meanUs, worst.p99Us);
-
-    pdfFigures(million);
-
-    Bench tenMillion;
-    fill(tenMillion, 10000000, true);
-    frameMs(tenMillion, image, 1);
-    const double full10 = frameMs(tenMillion, image, 9);
-    const double full10Cpu = g_lastCpuMs;
-    const double zoomed10 = zoomedMs(tenMillion, image, 9);
-    std::printf("10000000 points: full %.2f ms, zoomed/panned %.2f ms (thread CPU %.2f / %.2f ms)\n", full10,
-                zoomed10, full10Cpu, g_lastCpuMs);
-
-    std::printf("chart 1000000 points: full %.2f ms, zoomed %.2f ms, naive %.2f ms\n", full, zoomed, naive);
+    const Timing zoomed = zoomedFrames(million, image, runs);
+    RenderOptions everySegment;
+    everySegment.reduce = false;
+    const Timing naive = frames(million, image, 3, everySegment);
+    std::printf("1000000 points: full %.2f ms, zoomed/panned %.2f ms, naive %.2f ms (%.1fx)\n", full.wallMs,
+                zoomed.wallMs, naive.wallMs, naive.wallMs / full.wallMs);
+    std::printf("  thread CPU time: full %.2f ms, zoomed/panned %.2f ms, naive %.2f ms\n", full.cpuMs, zoomed.cpuMs,
+                naive.cpuMs);
+    printColourRunFigures(million, image, runs);
+    printLookupFigures(million);
+    printPdfFigures(million);
+    printTenMillionFigures(image);
+    std::printf("chart 1000000 points: full %.2f ms, zoomed %.2f ms, naive %.2f ms\n", full.wallMs, zoomed.wallMs,
+                naive.wallMs);
     return 0;
 }

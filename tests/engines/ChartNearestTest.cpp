@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <random>
 
 using namespace vorn::chart;
@@ -39,6 +40,7 @@ NearestPoint bruteForce(const ChartSeries &series, const QRect &plot, int column
 }
 
 struct Scenario {
+    const char *name;
     int points;
     double xStep;       // mean spacing; 0 repeats x values (ties)
     double outsideRate; // share of points above or below the plot
@@ -92,16 +94,16 @@ TEST_P(NearestPointMatchesPlainScan, ForEveryColumn)
 
 INSTANTIATE_TEST_SUITE_P(
     RandomData, NearestPointMatchesPlainScan,
-    ::testing::Values(Scenario{0, 1.0, 0.0, 0.0, 1.0},          // empty series
-                      Scenario{1, 1.0, 0.0, 0.0, 1.0},          // one point
-                      Scenario{50, 1.0, 0.3, 0.0, 1.0},         // sparse: gaps over 100 px
-                      Scenario{5000, 0.01, 0.0, 0.0, 1.0},      // many points per pixel
-                      Scenario{5000, 0.01, 0.6, 0.0, 1.0},      // many ties, many outside
-                      Scenario{20000, 0.001, 0.9, 0.2, 0.7},    // zoomed in, mostly outside
-                      Scenario{20000, 0.0, 0.5, 0.0, 1.0},      // every x equal
-                      Scenario{30000, 0.01, 1.0, 0.0, 1.0},     // all outside: never found
-                      Scenario{200000, 0.0005, 0.97, 0.1, 0.4}  // blocks wholly outside get skipped
-                      ));
+    ::testing::Values(Scenario{"Empty", 0, 1.0, 0.0, 0.0, 1.0},
+                      Scenario{"OnePoint", 1, 1.0, 0.0, 0.0, 1.0},
+                      Scenario{"SparseWithGapsOver100Pixels", 50, 1.0, 0.3, 0.0, 1.0},
+                      Scenario{"ManyPointsPerPixel", 5000, 0.01, 0.0, 0.0, 1.0},
+                      Scenario{"ManyTiesManyOutside", 5000, 0.01, 0.6, 0.0, 1.0},
+                      Scenario{"ZoomedInMostlyOutside", 20000, 0.001, 0.9, 0.2, 0.7},
+                      Scenario{"EveryXEqual", 20000, 0.0, 0.5, 0.0, 1.0},
+                      Scenario{"AllOutsideNeverFound", 30000, 0.01, 1.0, 0.0, 1.0},
+                      Scenario{"WholeBlocksOutsideAreSkipped", 200000, 0.0005, 0.97, 0.1, 0.4}),
+    [](const ::testing::TestParamInfo<Scenario> &info) { return std::string(info.param.name); });
 
 TEST(NearestPoint, HalfwayBetweenTwoPointsTakesTheLowerIndex)
 {
