@@ -3,6 +3,7 @@
 
 #include "ChartSeriesData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorn::chart {

@@ -22,11 +22,14 @@ struct DecimationGrid {
 };
 
 // Appends the points first..last (inclusive, valid indices) mapped to chart
-// pixels. With reduce, consecutive points in one column become at most four
-// vertices: the first, the lowest and highest (in the order that keeps the
-// path short), and the last. For ascending x each column costs a galloping
-// search plus a summary lookup, so the cost grows with the number of columns,
-// not of points; other data is walked point by point.
+// pixels. With reduce, the points of one column (more than four of them)
+// become four vertices on the column centre: the first point's value, the
+// nearer extreme, the other extreme and the last point's value. Drawn, that
+// stroke covers exactly the pixels of the segments between those points, so
+// every extreme stays visible. For ascending x each column costs a search
+// that starts from the previous column's size plus a summary lookup, so the
+// cost grows with the number of columns, not of points; other data is
+// walked point by point.
 void appendReducedPolyline(QPolygonF &out, const ChartSeriesData &data, int first, int last,
                            const DecimationGrid &grid);
 

@@ -21,7 +21,7 @@ namespace {
 // deep zooms never hand huge coordinates to the painter.
 constexpr double kClipPad = 2000.0;
 // Widest line (device pixels) drawn as repeated one-pixel lines.
-constexpr int kMaxStampWidth = 7;
+constexpr int kMaxRasterLineWidth = 7;
 
 struct ColorBatch {
     QRgb color;
@@ -198,7 +198,7 @@ bool drawRaster(QPainter &painter, const ColorBatch &batch, const QColor &color,
         || painter.deviceTransform() != transform)
         return false;
     const int deviceWidth = std::max(1, int(std::lround(width * std::sqrt(std::fabs(transform.determinant())))));
-    if (deviceWidth > kMaxStampWidth)
+    if (deviceWidth > kMaxRasterLineWidth)
         return false;
     const RasterLine line = splitForRaster(batch, transform, deviceWidth, reduce);
     painter.save();
