@@ -44,8 +44,9 @@ public:
     // The smallest step between two labels, in axis units; 0 picks a step
     // automatically. Labels never overlap: when they would, the axis takes
     // the smallest multiple of the increment from the series 1, 2, 5, 10,
-    // 20, 50, ... that leaves room between them. Negative or non-finite
-    // values count as 0.
+    // 20, 50, ... that leaves room between them. A range too narrow for two
+    // labels at the increment gets an automatic step. Negative or
+    // non-finite values count as 0.
     double increment() const { return m_increment; }
     void setIncrement(double increment);
 

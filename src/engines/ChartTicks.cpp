@@ -88,12 +88,18 @@ bool mayFitHorizontally(const ChartAxis &axis, double low, double high, double s
     return roomFor(spacing, outer, false);
 }
 
+// The finest step worth trying: labels at least kMinSpacingPx apart and no
+// finer than the label format can tell apart.
+double automaticStep(const ChartAxis &axis, double span, double length)
+{
+    return std::max(niceFloor(span * kMinSpacingPx / length), axis.labelFormat().resolution());
+}
+
 double startingStep(const ChartAxis &axis, double span, double length)
 {
-    double base = axis.increment();
-    if (!(base > 0.0))
-        base = niceFloor(span * kMinSpacingPx / length);
-    return std::max(base, axis.labelFormat().resolution());
+    if (axis.increment() > 0.0)
+        return std::max(axis.increment(), axis.labelFormat().resolution());
+    return automaticStep(axis, span, length);
 }
 
 double widestOf(const std::vector<AxisTick> &ticks)
@@ -104,19 +110,14 @@ double widestOf(const std::vector<AxisTick> &ticks)
     return widest;
 }
 
-} // namespace
-
-AxisTicks computeAxisTicks(const ChartAxis &axis, const AxisMapping &map, const QFontMetricsF &metrics)
+// Labels from `base` times 1, 2, 5, 10, ... on: the first step whose labels
+// leave room between them.
+AxisTicks ticksFrom(double base, const ChartAxis &axis, const AxisMapping &map, const QFontMetricsF &metrics)
 {
     AxisTicks result;
     result.textHeight = metrics.height();
     const double low = map.low;
     const double high = map.low + (map.end - map.start) / map.scale;
-    const double span = high - low;
-    const double length = std::max(1, map.end - map.start);
-    if (!(span > 0.0) || !std::isfinite(span))
-        return result;
-    const double base = startingStep(axis, span, length);
     double factor = 1.0;
     for (int i = 0; i < kMaxStepTries; ++i, factor = nextFactor(factor)) {
         const double step = base * factor;
@@ -136,6 +137,28 @@ AxisTicks computeAxisTicks(const ChartAxis &axis, const AxisMapping &map, const 
         }
     }
     return result;
+}
+
+} // namespace
+
+AxisTicks computeAxisTicks(const ChartAxis &axis, const AxisMapping &map, const QFontMetricsF &metrics)
+{
+    const double span = (map.end - map.start) / map.scale;
+    const double length = std::max(1, map.end - map.start);
+    if (!(span > 0.0) || !std::isfinite(span)) {
+        AxisTicks none;
+        none.textHeight = metrics.height();
+        return none;
+    }
+    AxisTicks ticks = ticksFrom(startingStep(axis, span, length), axis, map, metrics);
+    // A range narrower than the increment (a deep zoom) would keep one label
+    // or none: an automatic step labels it instead.
+    if (ticks.ticks.size() < 2 && axis.increment() > 0.0) {
+        AxisTicks finer = ticksFrom(automaticStep(axis, span, length), axis, map, metrics);
+        if (finer.ticks.size() > ticks.ticks.size())
+            return finer;
+    }
+    return ticks;
 }
 
 } // namespace vorn::chart

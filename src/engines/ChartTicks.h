@@ -35,6 +35,8 @@ constexpr double kVerticalLabelGap = 6.0;
 // the axis increment (or an automatic one) times the smallest factor of 1, 2,
 // 5, 10, 20, 50, ... that keeps the labels from touching; it is never finer
 // than the label format can show. Labels sit on whole multiples of the step.
+// A range too narrow to hold two multiples of the increment (a deep zoom)
+// is labelled with an automatic step instead of staying bare.
 AxisTicks computeAxisTicks(const ChartAxis &axis, const AxisMapping &map,
                            const QFontMetricsF &metrics);
 
