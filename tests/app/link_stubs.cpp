@@ -5,7 +5,15 @@
 #include "graph/ui/TFrm_Graph.h"
 
 #ifdef VORN_STUB_GRAPH_WINDOW
+TFrm_Graph::TFrm_Graph(TFrm_Main &main) : m_main(main) {}
 TFrm_Graph::~TFrm_Graph() = default;
+void TFrm_Graph::SpeedUp_GraphChart() {}
+void TFrm_Graph::Fill_Child_Diagram(const Progress &) {}
+void TFrm_Graph::Change_TimeUnit(int) {}
+void TFrm_Graph::Set_Limit_Lines() {}
+void TFrm_Graph::SetAxis() {}
+void TFrm_Graph::MakeMenu() {}
+void TFrm_Graph::removeMenu() {}
 void TFrm_Graph::SetMenu() {}
 void TFrm_Graph::ChangeMenu() {}
 void TFrm_Graph::Change_Language() {}

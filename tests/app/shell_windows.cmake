@@ -3,7 +3,10 @@
 set(shell_stub_definitions)
 set(shell_stub_sources)
 file(GLOB shell_graph_window ${PROJECT_SOURCE_DIR}/src/graph/ui/TFrm_Graph*.cpp)
-if(NOT shell_graph_window)
+set(shell_graph_tests)
+if(shell_graph_window)
+  set(shell_graph_tests main_window_graphs_test.cpp)
+else()
   list(APPEND shell_stub_definitions VORN_STUB_GRAPH_WINDOW)
   list(APPEND shell_stub_sources ${PROJECT_SOURCE_DIR}/src/graph/ui/TFrm_Graph.h)
 endif()
@@ -24,6 +27,7 @@ vorn_add_gtest(shell_windows_test
     main_window_queue_test.cpp
     startup_test.cpp
     small_dialogs_test.cpp
+    ${shell_graph_tests}
     ${shell_stub_sources}
   LIBS vorn_ui)
 set_target_properties(shell_windows_test PROPERTIES AUTOMOC ON)
