@@ -12,8 +12,6 @@
 
 #include <functional>
 
-class QMimeData;
-
 namespace vorn::chart {
 
 class ChartCanvas;
@@ -26,7 +24,9 @@ class ChartCanvas;
 // or look changed, and afterDraw runs at the end of every such rendering.
 // refresh() and redrawNow() force a new rendering (and so afterDraw); a
 // plain QWidget::update() or repaint() only shows the cached frame with the
-// overlay, which makes cursor lines cheap at any number of points.
+// overlay, which makes cursor lines cheap at any number of points. A chart
+// whose series share the points of another chart's series does not hear of
+// changes made there: call refresh() after them.
 class ChartWidget : public QWidget, public ChartModel
 {
     Q_OBJECT
@@ -37,9 +37,10 @@ public:
 
     // --- Zoom and pan --- In zoom mode a left-button drag down and to the
     // right zooms the left, right and bottom axes to the rectangle (they
-    // become fixed); a drag up or to the left undoes the zoom and emits
-    // zoomUndone(). With panning on, dragging with the pan button (middle by
-    // default) shifts the three axes.
+    // become fixed); a drag up or to the left undoes the zoom (back to the
+    // view before the first zoom) and emits zoomUndone(). Drags shorter than
+    // ChartZoom::kMinDrag pixels do nothing. With panning on, dragging with
+    // the pan button (middle by default) shifts the three axes.
     bool isZoomEnabled() const { return m_zoom.isZoomEnabled(); }
     void setZoomEnabled(bool enabled);
     bool isPanEnabled() const { return m_zoom.isPanEnabled(); }
