@@ -3,19 +3,26 @@
 // readout, the time unit and the window's entry in the main window's Window menu.
 #pragma once
 
+#include "graph/AxisMath.h"
+#include "graph/RangeEntry.h"
 #include "measurement/MeasurementRecord.h"
 
 #include <QMdiSubWindow>
+#include <QPoint>
 #include <functional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class QWidget;
 class TFrm_Main;
 
 namespace vorn::chart {
+class ChartAxis;
+class ChartCanvas;
 class ChartWidget;
 class ChartSeries;
 }
@@ -37,25 +44,42 @@ public:
     int Current_Data_Point = 0;
     bool Is_Step_Move = false;
 
-    // Progress of a long step, in whole percent of the load (the reader's
-    // progress window); may be empty.
-    using Progress = std::function<void(int percent)>;
+    // One step of a long operation for the progress window: position Allapot
+    // of Max_i within the band Start_Sz..End_Sz percent. May be empty.
+    using Progress = std::function<void(int Start_Sz, int End_Sz, qint64 Max_i, qint64 Allapot)>;
 
     void SpeedUp_GraphChart();
+    // Fills the voltage and current series from File_Datas (corrected values,
+    // charge and discharge runs coloured), then the time unit, the limit lines
+    // and the colours. Reports 60..75 % while adding and 75..90 % while colouring.
     void Fill_Child_Diagram(const Progress &progress = {});
     void Set_Chart_Color();
+    // Shows the time axis in unit 0 s, 1 min or 2 h.
     void Change_TimeUnit(int ItemIndex);
     void Set_Limit_Lines();
-    void SetAxis();
+    // The first view after loading: the saved one in LRBZ, else the default.
+    // False when a field of the saved view is not a number (the load fails).
+    bool SetAxis();
+    void Set_New_Graph();
+    bool Set_LRBZ();
     void MakeMenu();
     void SetMenu();
     void ChangeMenu();
     void removeMenu();
     void Change_Language();
+    // Ends a window whose load failed: no question is asked, and the main
+    // window's commands follow the graph windows that remain.
+    void discard();
+
+    // The Window-menu entry of this window, null when it has none.
+    QAction *menuEntry() const;
+    // The sample index whose marker line the chart draws, -1 for none.
+    int markerIndex() const { return m_markerIndex; }
 
     TFrm_Main &mainWindow() const { return m_main; }
 
     // ---- controls (other windows and the dialogs reach them) ----
+    QWidget *Main_Panel = nullptr;
     vorn::chart::ChartWidget *Main_Chart = nullptr;
     vorn::chart::ChartSeries *Series1 = nullptr; // voltage, left axis
     vorn::chart::ChartSeries *Series2 = nullptr; // current, right axis
@@ -72,9 +96,67 @@ public:
     QLabel *lt = nullptr, *lb = nullptr, *rt = nullptr, *rb = nullptr, *bl = nullptr,
            *br = nullptr, *Zoom_Img = nullptr;
 
+public slots:
+    // ---- axes, zoom and cut ----
+    void Btn_Def_SizeClick();
+    void Main_ChartUndoZoom();
+    void bZoomClick();
+    void Btn_CutClick();
+    void Cmb_TimeChange(int index);
+    void Edt_Max_feszKeyDown();
+    void Edt_Min_feszKeyDown();
+    void Edt_Max_AramKeyDown();
+    void Edt_Min_AramKeyDown();
+    void _tolKeyDown();
+    void _igKeyDown();
+    void Main_ChartResize();
+    // ---- cursor ----
+    void Btn_MarkClick();
+    void Main_ChartMouseMove(int X, int Y);
+    void Main_ChartKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    // ---- panel ----
+    void cbAClick();
+    void FormActivate();
+
 protected:
     void closeEvent(QCloseEvent *event) override; // FormClose
 
 private:
+    // Creation and layout.
+    void buildPanel(QWidget *panel);
+    QToolButton *panelButton(QWidget *panel, const char *name, const QString &art, bool toggle);
+    void buildChart(QWidget *parent);
+    void buildChartEdits();
+    void connectHandlers();
+    void enableMainCommands();
+    void updateCommandsAfterClose(int remaining);
+
+    // Chart filling and colours.
+    void addSamplePoints(const Progress &progress);
+    void colorCurrentRuns(const Progress &progress = {});
+    bool setSampleTimes(int divisor);
+
+    // Axes.
+    vorn::graph::ChartExtents currentExtents() const;
+    void applyView(const vorn::graph::GraphView &view);
+    void setEditTexts(const vorn::graph::RangeEditTexts &texts);
+    void Main_ChartAfterDraw(vorn::chart::ChartCanvas *canvas);
+    void valueRangeEnter(QLineEdit *minEdit, QLineEdit *maxEdit, vorn::chart::ChartAxis *axis,
+                         vorn::graph::EnteredEdit entered);
+    void timeRangeEnter(vorn::graph::EnteredEdit entered);
+    void rejectRangeEntry(QLineEdit *edit, const QString &trimmedText);
+
+    // Cursor.
+    bool timeWindowHolds(double value) const;
+    void showSample(int k);
+    void showSampleState(int k);
+    void drawMarker(int k);
+    void drawMarkerLine(vorn::chart::ChartCanvas &canvas) const;
+    void movePointerToSample(int k);
+    bool rangeEditHasFocus() const;
+
     TFrm_Main &m_main;
+    int m_markerIndex = -1;
+    QPoint m_stepTarget;  // where a keyboard step put the pointer (screen)
+    bool m_closing = false;
 };

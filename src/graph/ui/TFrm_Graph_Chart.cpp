@@ -1,0 +1,193 @@
+// The graph window's chart content: the voltage and current series from the
+// measurement, the colours of the charge and discharge runs, the time unit and
+// the limit lines.
+#include "TFrm_Graph.h"
+
+#include "GraphLook.h"
+#include "app/ui/TFrm_Main.h"
+#include "engines/ChartWidget.h"
+#include "graph/ChartValues.h"
+#include "graph/LimitLines.h"
+#include "graph/TimeText.h"
+#include "graph/TimeUnits.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using vorn::colorFromBgr;
+
+// Progress is reported about this many times per band: finer than the
+// progress bar's pixels, yet nothing next to the work per sample.
+constexpr qint64 kProgressStepsPerBand = 200;
+
+qint64 progressStride(qint64 count)
+{
+    return std::max<qint64>(1, count / kProgressStepsPerBand);
+}
+
+} // namespace
+
+void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
+{
+    Series1->clear();
+    Series2->clear();
+    addSamplePoints(progress);
+    colorCurrentRuns(progress);
+
+    // A damaged file may name a unit the list does not have: minutes then.
+    const int unit = vorn::graph::effectiveTimeUnit(File_Datas.Last_Time_Me);
+    Cmb_Time->setCurrentIndex(unit);
+    Change_TimeUnit(unit);
+    Set_Limit_Lines();
+    Set_Chart_Color();
+
+    const int last = Series1->count() - 1;
+    if (Current_Data_Point > last)
+        Current_Data_Point = last;
+    m_markerIndex = -1;
+}
+
+void TFrm_Graph::addSamplePoints(const Progress &progress)
+{
+    using namespace vorn::graph;
+    const std::vector<TMeres_Datas> &samples = File_Datas.Meres_Datas;
+    const int n = int(samples.size());
+    // The points get their times in the unit the window will show, so that
+    // setting the unit afterwards finds nothing to move.
+    const int divisor = *timeUnitDivisor(effectiveTimeUnit(File_Datas.Last_Time_Me));
+    const size_t count = size_t(n);
+    std::vector<double> times(count), volts(count), amperes(count);
+    const qint64 stride = progressStride(n);
+    for (int i = 0; i < n; ++i) {
+        times[size_t(i)] = sampleTime(i, File_Datas.Mint_ido, divisor);
+        volts[size_t(i)] = shownVoltage(File_Datas, samples[size_t(i)]);
+        amperes[size_t(i)] = shownCurrent(File_Datas, samples[size_t(i)]);
+        if (progress && i % stride == 0)
+            progress(60, 75, n - 1, i);
+    }
+    Series1->add(times.data(), volts.data(), n);
+    Series2->add(times.data(), amperes.data(), n);
+    if (progress)
+        progress(60, 75, n - 1, n - 1);
+}
+
+void TFrm_Graph::colorCurrentRuns(const Progress &progress)
+{
+    const std::vector<TMeres_Datas> &samples = File_Datas.Meres_Datas;
+    const int n = int(samples.size());
+    if (n == 0 || Series2->count() != n)
+        return;
+    const QColor charge = colorFromBgr(m_main._c4);
+    const QColor discharge = colorFromBgr(m_main._c7);
+    // Each run is coloured as one stretch of time, first to last sample.
+    const auto colorRun = [&](int first, int last, bool charging) {
+        Series2->colorRange(Series2->xValue(first), Series2->xValue(last),
+                            charging ? charge : discharge);
+    };
+    bool charging = samples.front().Is_Toltes;
+    int runStart = 0;
+    int runEnd = 0;
+    const qint64 stride = progressStride(n);
+    for (int i = 0; i < n; ++i) {
+        if (samples[size_t(i)].Is_Toltes == charging) {
+            runEnd = i;
+        } else {
+            colorRun(runStart, runEnd, charging);
+            runStart = runEnd = i;
+            charging = !charging;
+        }
+        if (progress && i % stride == 0)
+            progress(75, 90, n - 1, i);
+    }
+    colorRun(runStart, runEnd, samples.back().Is_Toltes);
+    if (progress)
+        progress(75, 90, n - 1, n - 1);
+}
+
+void TFrm_Graph::Set_Chart_Color()
+{
+    using vorn::graphui::setTextColor;
+    const QColor background = colorFromBgr(m_main._c1);
+    Main_Chart->setBackgroundColor(background);
+    for (QLabel *readout : {which_time, aram_lab, fesz_lab})
+        vorn::graphui::setReadoutBackground(readout, background);
+
+    const QColor voltage = colorFromBgr(m_main._c3);
+    Series1->setColor(voltage);
+    Main_Chart->leftAxis()->setTitleColor(voltage);
+    setTextColor(fesz_lab, voltage);
+
+    const QColor charge = colorFromBgr(m_main._c4);
+    Main_Chart->rightAxis()->setTitleColor(charge);
+    setTextColor(aram_lab, charge);
+    colorCurrentRuns();
+}
+
+bool TFrm_Graph::setSampleTimes(int divisor)
+{
+    // Only the points whose time really changes are written: after loading
+    // the times already stand in the unit shown.
+    bool moved = false;
+    const int count = Series1->count();
+    for (int i = 0; i < count; ++i) {
+        const double x = vorn::graph::sampleTime(i, File_Datas.Mint_ido, divisor);
+        if (Series1->xValue(i) != x) {
+            Series1->setXValue(i, x);
+            moved = true;
+        }
+        if (Series2->xValue(i) != x) {
+            Series2->setXValue(i, x);
+            moved = true;
+        }
+    }
+    return moved;
+}
+
+void TFrm_Graph::Change_TimeUnit(int ItemIndex)
+{
+    using namespace vorn::graph;
+    const std::optional<int> divisor = timeUnitDivisor(ItemIndex);
+    if (!divisor)
+        return;
+    setSampleTimes(*divisor);
+    Main_Chart->bottomAxis()->setTitle(timeAxisTitle(ItemIndex, m_main.texts));
+
+    vorn::chart::ChartAxis *bottom = Main_Chart->bottomAxis();
+    const AxisRange shown{bottom->minimum(), bottom->maximum()};
+    const BottomRangeChange change = convertBottomRange(shown, File_Datas.Last_Time_Me, ItemIndex);
+    if (change.range != shown) {
+        // In this order the range never turns inside out on the way.
+        if (change.maxFirst) {
+            bottom->setMaximum(change.range.max);
+            bottom->setMinimum(change.range.min);
+        } else {
+            bottom->setMinimum(change.range.min);
+            bottom->setMaximum(change.range.max);
+        }
+    }
+    Set_Limit_Lines();
+    File_Datas.Last_Time_Me = vXTime = Cmb_Time->currentIndex();
+    Main_Chart->refresh();
+}
+
+void TFrm_Graph::Cmb_TimeChange(int index)
+{
+    Change_TimeUnit(index);
+}
+
+void TFrm_Graph::Set_Limit_Lines()
+{
+    Series3->clear();
+    Series4->clear();
+    const vorn::graph::LimitLinePoints lines =
+        vorn::graph::limitLines(File_Datas, Cmb_Time->currentIndex());
+    for (const QPointF &point : lines.upper)
+        Series3->add(point.x(), point.y());
+    for (const QPointF &point : lines.lower)
+        Series4->add(point.x(), point.y());
+}

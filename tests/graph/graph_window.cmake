@@ -1,0 +1,8 @@
+# The graph window and the opening and saving of measurements, driven through
+# a real main window offscreen.
+vorn_add_gtest(graph_window_test
+  SOURCES
+    ui/GraphWindowTestSupport.cpp
+    ui/OpenCloseTest.cpp
+  LIBS vorn_ui)
+target_compile_definitions(graph_window_test PRIVATE VORN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
