@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
 
 #include <algorithm>
 
@@ -43,10 +45,9 @@ bool isTypedText(const QKeyEvent *event)
 TLxListViewSearch::TLxListViewSearch(QWidget *parent)
     : QWidget(parent)
 {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, vorn::colorFromBgr(PanelColor));
-    setPalette(palette);
+    // The panel paints its own colour; a palette would hand it down to the
+    // list's header and scroll bars too.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(300, 300);
 
     for (const char *name : {"lv_arrow_down", "lv_arrow_up"})
@@ -89,6 +90,17 @@ void TLxListViewSearch::createSearchStrip()
     Image_Search->setGeometry(w - 36, h - 14, 13, 13);
     Image_Search->setCursor(Qt::PointingHandCursor);
     Image_Search->installEventFilter(this);
+}
+
+void TLxListViewSearch::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), panelColor());
+}
+
+QColor TLxListViewSearch::panelColor()
+{
+    return vorn::colorFromBgr(PanelColor);
 }
 
 void TLxListViewSearch::resizeEvent(QResizeEvent *event)

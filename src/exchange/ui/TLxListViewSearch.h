@@ -51,6 +51,8 @@ public:
     int Search_Oszlopindex(const QString &caption) const;
 
     bool isSearchOpen() const { return ListView_lista->Search_Is_Open; }
+    // The panel's colour, RGB 31 6A C5 (12937777 as $00BBGGRR).
+    static QColor panelColor();
 
     // ---- Parts -------------------------------------------------------------
     QPixmap Nyil_Fel;
@@ -67,6 +69,7 @@ public slots:
     void ImageClick();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
