@@ -111,6 +111,8 @@ void TLxListViewSearch::resizeEvent(QResizeEvent *event)
 
 void TLxListViewSearch::Panel_Resize()
 {
+    if (!ListView_lista) // a resize while the constructor still builds the parts
+        return;
     const int w = width();
     const int h = height();
     Image_Search->move(w - 20, h - StripHeight);
