@@ -4,5 +4,7 @@ vorn_add_gtest(graph_window_test
   SOURCES
     ui/GraphWindowTestSupport.cpp
     ui/OpenCloseTest.cpp
+    ui/AxesTest.cpp
+    ui/CursorTest.cpp
   LIBS vorn_ui)
 target_compile_definitions(graph_window_test PRIVATE VORN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -144,6 +144,8 @@ void TFrm_Graph::bZoomClick()
 
 void TFrm_Graph::rejectRangeEntry(QLineEdit *edit, const QString &trimmedText)
 {
+    // A drawing still due would rewrite the edit while the message is shown.
+    Main_Chart->redrawNow();
     edit->setText(trimmedText);
     edit->setFocus();
     m_main.Sajat_Dlg(m_main.texts.Err_List(5), dtError);
