@@ -3,6 +3,7 @@
 // switch and leaving the program.
 #include "app/SingleInstance.h"
 #include "app/ui/MdiTiling.h"
+#include "app/ui/SaveLoad.h"
 #include "app/ui/TFrm_Main.h"
 #include "app/ui/TFrm_Rename.h"
 #include "graph/ui/TFrm_Graph.h"
@@ -103,6 +104,21 @@ TEST_F(GraphWindowsTest, TilingFirstRestoresAMaximisedWindow)
     EXPECT_FALSE(first->isMinimized());
     EXPECT_EQ(first->width() + second->width(), main.mdiArea()->viewport()->width());
     EXPECT_EQ(first->height(), main.mdiArea()->viewport()->height());
+}
+
+TEST_F(GraphWindowsTest, TilingMeasurementsOpenedByTheReaderRestoresEveryOne)
+{
+    TFrm_Dialog::setTestHook([](TFrm_Dialog &dialog) { dialog.Btn_OK->click(); });
+    Load_FROM_File(main, QStringLiteral(VORN_SOURCE_DIR "/tests/measurement/data/demo_short.VRN"));
+    Load_FROM_File(main, QStringLiteral(VORN_SOURCE_DIR "/tests/measurement/data/cycles.VRN"));
+    TFrm_Dialog::setTestHook({});
+    const QList<TFrm_Graph *> graphs = main.graphWindows();
+    ASSERT_EQ(graphs.size(), 2);
+    main.Menu_vertical->trigger();
+    for (TFrm_Graph *graph : graphs) {
+        EXPECT_FALSE(graph->isMaximized()) << graph->windowTitle().toStdString();
+        EXPECT_EQ(graph->width(), main.mdiArea()->viewport()->width() / 2);
+    }
 }
 
 TEST_F(GraphWindowsTest, CascadeRestoresAndMinimiseAllMinimises)

@@ -47,6 +47,8 @@ TFrm_Main::TFrm_Main(QWidget *parent) : QMainWindow(parent)
     setMinimumWidth(1032);
     resize(1228, 650);
     setFont(vorn::ui::tahomaPt(8));
+    // Also the icon of the graph windows (and of a maximised one's menu).
+    setWindowIcon(vorn::art::icon(QStringLiteral("app_logo")));
     setAcceptDrops(true);
 
     m_loadFile = [](TFrm_Main &main, const QString &path) { Load_FROM_File(main, path); };

@@ -127,6 +127,7 @@ private:
     void updateCaption();
     void syncWindowMenu(bool enabled);
     void applyHelpShortcut();
+    void restoreGraphs();
     void tileGraphs(Qt::Orientation orientation);
     QList<TFrm_Graph *> graphsTopFirst() const;
     bool queueWindowActive() const;

@@ -107,11 +107,21 @@ void TFrm_Main::applyHelpShortcut()
 
 // ---- Window menu commands ----------------------------------------------------
 
+void TFrm_Main::restoreGraphs()
+{
+    // While one child is maximised, Qt maximises every child it activates;
+    // restoring them one by one would maximise the next one again.
+    const bool keepMaximising = !m_mdi->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    for (TFrm_Graph *graph : graphWindows())
+        graph->showNormal();
+    m_mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !keepMaximising);
+}
+
 void TFrm_Main::tileGraphs(Qt::Orientation orientation)
 {
+    restoreGraphs();
     const QList<TFrm_Graph *> graphs = graphsTopFirst();
-    for (TFrm_Graph *graph : graphs)
-        graph->showNormal();
     const QList<QRect> rects =
         vorn::ui::tileRects(m_mdi->viewport()->rect(), int(graphs.size()), orientation);
     for (qsizetype i = 0; i < graphs.size() && i < rects.size(); ++i)
@@ -130,8 +140,7 @@ void TFrm_Main::Menu_verticalClick()
 
 void TFrm_Main::Menu_cascadeClick()
 {
-    for (TFrm_Graph *graph : graphWindows())
-        graph->showNormal();
+    restoreGraphs();
     m_mdi->cascadeSubWindows();
 }
 
