@@ -128,11 +128,12 @@ struct LimitCase {
 TEST_F(CorrectionDialogTest, MultiplierLimitsAndNumberChecks)
 {
     vorn::numfmt::useComma();
+    // The finer cases (order of the checks, "-0", empty texts) are the
+    // settings core's; here each kind of outcome passes through the dialog.
     const LimitCase cases[] = {
-        {"5", "5", "10", 0},       {"5,01", "1", "10", 23}, {"1", "5,01", "10", 23},
-        {"0", "1", "10", 22},      {"1", "-0", "10", 22},   {"-1", "-3", "10", 0},
-        {"abc", "1", "10", 11},    {"1", "1", "1,5", 11},   {"1", "", "10", 11},
-        {" 2,5 ", "\t1 ", " 7 ", 0}, {"6", "0", "10", 22}, {"1", "1", "65536", 0},
+        {"5", "5", "10", 0},  {"5,01", "1", "10", 23},       {"0", "1", "10", 22},
+        {"-1", "-3", "10", 0}, {"abc", "1", "10", 11},       {"1", "1", "1,5", 11},
+        {" 2,5 ", "\t1 ", " 7 ", 0}, {"1", "1", "65536", 0},
     };
     for (const LimitCase &c : cases) {
         SCOPED_TRACE(std::string(c.fk) + " / " + c.ak + " / " + c.dm);
