@@ -6,6 +6,7 @@
 #include "shell_test_support.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDropEvent>
 #include <QPushButton>
@@ -76,6 +77,29 @@ TEST_F(QueueTest, NothingOpensWhileAnotherWindowIsActive)
     EXPECT_TRUE(loaded.isEmpty());
 
     active = &main;
+    main.Time_LFFTimer();
+    EXPECT_EQ(loaded, QStringList{QStringLiteral("/a.VRN")});
+}
+
+TEST(QueueActiveFormTest, QueueRunsWhileTheProgramIsInTheBackgroundButNotUnderAModalDialog)
+{
+    shelltest::ProgramFolder folder;
+    TFrm_Main main;
+    QStringList loaded;
+    TFrm_MainTestAccess::setLoader(main, [&](TFrm_Main &, const QString &p) { loaded << p; });
+    main.show();
+    main.Add_File_List(QStringLiteral("/a.VRN"));
+
+    QDialog modal(&main);
+    QTimer::singleShot(0, [&] {
+        main.Time_LFFTimer();
+        modal.reject();
+    });
+    modal.exec();
+    EXPECT_TRUE(loaded.isEmpty());
+
+    // No window of the program is active (nothing activates them here, as when
+    // the user works in another program): the main window counts.
     main.Time_LFFTimer();
     EXPECT_EQ(loaded, QStringList{QStringLiteral("/a.VRN")});
 }

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -53,7 +54,11 @@ TFrm_Main::TFrm_Main(QWidget *parent) : QMainWindow(parent)
 
     m_loadFile = [](TFrm_Main &main, const QString &path) { Load_FROM_File(main, path); };
     m_openDocument = [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
-    m_activeForm = [] { return QApplication::activeWindow(); };
+    m_activeForm = [this] { return activeForm(); };
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (QWidget *active = QApplication::activeWindow())
+            m_lastActive = active;
+    });
 
     createBanner();
     createActions();

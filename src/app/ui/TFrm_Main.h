@@ -9,6 +9,7 @@
 #include "settings/SettingsFile.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
@@ -130,6 +131,7 @@ private:
     void restoreGraphs();
     void tileGraphs(Qt::Orientation orientation);
     QList<TFrm_Graph *> graphsTopFirst() const;
+    QWidget *activeForm() const;
     bool queueWindowActive() const;
     // Packed DOS modification time of path, -1 when it does not exist.
     static int32_t fileDateOf(const QString &path);
@@ -152,4 +154,5 @@ private:
     std::function<void(const QString &)> m_openDocument;
     // The window that counts as active for the queue; tests choose it.
     std::function<QWidget *()> m_activeForm;
+    QPointer<QWidget> m_lastActive;
 };

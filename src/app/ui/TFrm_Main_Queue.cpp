@@ -6,6 +6,7 @@
 #include "app/HandOverServer.h"
 #include "measurement/DosDateTime.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -76,6 +77,21 @@ void TFrm_Main::Load_From_Params(const QString &FileName)
 {
     if (isMeasurementArgument(FileName))
         Add_File_List(FileName);
+}
+
+QWidget *TFrm_Main::activeForm() const
+{
+    // A modal dialog is the active window of the program while it is open.
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    // (A window just closed can still be reported active for a moment.)
+    if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    // The program is in the background (say, the user is in the file manager
+    // that handed a file over): the window last active still counts.
+    if (m_lastActive && m_lastActive->isVisible())
+        return m_lastActive;
+    return const_cast<TFrm_Main *>(this);
 }
 
 bool TFrm_Main::queueWindowActive() const
