@@ -27,8 +27,6 @@
 
 namespace {
 
-const QKeySequence kHelpKey(Qt::CTRL | Qt::Key_H);
-
 QAction *makeAction(QObject *parent, const char *name, const QKeySequence &key = {},
                     const QString &icon = {})
 {
@@ -146,7 +144,7 @@ void TFrm_Main::createActions()
     Menu_cascade = makeAction(this, "Menu_cascade", QKeySequence(Qt::CTRL | Qt::Key_K));
     Menu_little = makeAction(this, "Menu_little", QKeySequence(Qt::CTRL | Qt::Key_M));
     Menu_Close = makeAction(this, "Menu_Close", QKeySequence(Qt::CTRL | Qt::Key_B));
-    Menu_Help = makeAction(this, "Menu_Help", kHelpKey);
+    Menu_Help = makeAction(this, "Menu_Help", QKeySequence(Qt::CTRL | Qt::Key_H));
     Menu_About = makeAction(this, "Menu_About");
 
     connect(Menu_Open, &QAction::triggered, this, &TFrm_Main::Btn_OpenClick);

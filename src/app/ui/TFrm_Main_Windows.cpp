@@ -11,12 +11,6 @@
 #include <QMenu>
 #include <QTimer>
 
-namespace {
-
-const QKeySequence kHelpKey(Qt::CTRL | Qt::Key_H);
-
-} // namespace
-
 TFrm_Graph *TFrm_Main::activeGraph() const
 {
     // The current child, also while a dialog of the program has the focus.
@@ -95,12 +89,14 @@ void TFrm_Main::syncWindowMenu(bool enabled)
 void TFrm_Main::applyHelpShortcut()
 {
     // Ctrl+H stands on both tile-horizontally and Help. Qt would trigger
-    // neither while both are on; tiling wins, as in the menu's order.
+    // neither while both are on; tiling wins, as in the menu's order, and
+    // Help only shows the key.
+    const QKeySequence key = Menu_horizontal->shortcut();
     if (Menu_horizontal->isEnabled()) {
         Menu_Help->setShortcut(QKeySequence());
-        Menu_Help->setText(m_helpCaption + u'\t' + kHelpKey.toString(QKeySequence::NativeText));
+        Menu_Help->setText(m_helpCaption + u'\t' + key.toString(QKeySequence::NativeText));
     } else {
-        Menu_Help->setShortcut(kHelpKey);
+        Menu_Help->setShortcut(key);
         Menu_Help->setText(m_helpCaption);
     }
 }
