@@ -11,6 +11,7 @@
 #include "engines/ChartWidget.h"
 #include "graph/TimeText.h"
 #include "settings/NumberFormat.h"
+#include "settings/ui/GraphDialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -232,6 +233,8 @@ void TFrm_Graph::connectHandlers()
     connect(Btn_Mark, &QToolButton::clicked, this, &TFrm_Graph::Btn_MarkClick);
     connect(Btn_Cut, &QToolButton::clicked, this, &TFrm_Graph::Btn_CutClick);
     // bGraphInfo and bSetGraph open dialogs that are not part of this window.
+    connect(bGraphInfo, &QToolButton::clicked, this, [this] { bGraphInfoClick(*this); });
+    connect(bSetGraph, &QToolButton::clicked, this, [this] { bSetGraphClick(*this); });
     connect(Cmb_Time, &QComboBox::activated, this, &TFrm_Graph::Cmb_TimeChange);
     connect(cbA, &QCheckBox::clicked, this, &TFrm_Graph::cbAClick);
 

@@ -6,6 +6,8 @@
 #include "engines/ChartWidget.h"
 #include "settings/IniFile.h"
 #include "settings/ui/GraphDialogs.h"
+#include "exchange/ui/TLxListViewSearch.h"
+#include "settings/ui/TFrm_GraphInfo.h"
 #include "settings/ui/TFrm_SetGraph.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace graphdialogs {
 namespace {
@@ -236,6 +239,22 @@ TEST_F(SetGraph, TextsComeFromTheLanguageFile)
         EXPECT_EQ(dialog.size(), QSize(502, 239));
         dialog.reject();
     });
+}
+
+TEST_F(SetGraph, TheWindowsButtonsOpenBothDialogs)
+{
+    bool infoShown = false;
+    whenShown<TFrm_GraphInfo>([&](TFrm_GraphInfo &dialog) {
+        infoShown = dialog.Lsv_Lista()->ListView_lista->topLevelItemCount() == 2;
+        dialog.Btn_Save()->click();
+    });
+    graph->bGraphInfo->click();
+    EXPECT_TRUE(infoShown);
+
+    graph->Is_Modified = false;
+    whenShown<TFrm_SetGraph>([](TFrm_SetGraph &dialog) { dialog.reject(); });
+    graph->bSetGraph->click();
+    EXPECT_TRUE(graph->Is_Modified);
 }
 
 } // namespace
