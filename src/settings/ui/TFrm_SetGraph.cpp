@@ -62,7 +62,8 @@ void setCurrentShown(TFrm_Graph &graph, bool shown)
 
 void setScalingShown(TFrm_Graph &graph, bool shown)
 {
-    setSideMargins(graph.Main_Chart, shown ? TFrm_SetGraph::WideMargin : TFrm_SetGraph::NarrowMargin);
+    setSideMargins(graph.Main_Chart,
+                   shown ? TFrm_SetGraph::WideMargin : TFrm_SetGraph::NarrowMargin);
     for (QWidget *field : scalingFields(graph))
         field->setVisible(shown);
     // The zoom picture follows the mouse in zoom mode only; out of it, it

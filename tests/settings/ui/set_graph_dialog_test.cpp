@@ -227,20 +227,6 @@ TEST_F(SetGraph, AFailedWriteSaysSoAndLeavesTheDialogOpen)
     EXPECT_EQ(chart->leftAxis()->increment(), 0.001);
 }
 
-TEST_F(SetGraph, TextsComeFromTheLanguageFile)
-{
-    chooseLanguage(u"English"_s);
-    settings([](TFrm_SetGraph &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), u"Chart settings"_s);
-        EXPECT_EQ(control<QLabel>(dialog, u"Lbl_Volt"_s)->text(), u"Voltage (mV)"_s);
-        EXPECT_EQ(control<QLabel>(dialog, u"Lbl_Ido"_s)->text(), u"Time (min)"_s);
-        EXPECT_EQ(box(dialog, u"Chb_hatar"_s)->text(), u"Limit lines"_s);
-        EXPECT_EQ(control<QPushButton>(dialog, u"Btn_Cancel"_s)->text(), u"Cancel"_s);
-        EXPECT_EQ(dialog.size(), QSize(502, 239));
-        dialog.reject();
-    });
-}
-
 TEST_F(SetGraph, TheWindowsButtonsOpenBothDialogs)
 {
     bool infoShown = false;
