@@ -4,6 +4,7 @@
 #include "app/ui/TFrm_About.h"
 #include "app/ui/TFrm_Loader.h"
 #include "app/ui/TFrm_Main.h"
+#include "settings/ui/TFrm_Settings.h"
 
 #include <QApplication>
 
@@ -25,13 +26,15 @@ int main(int argc, char **argv)
     }
 
     // The long-lived windows, in their order; they live until the program
-    // ends. Still to come in this order: TFrm_Settings, TFrm_SetGraph,
-    // TFrm_GraphInfo, TFrm_Report, TFrm_Print, TFrm_Pendrive.
+    // ends. The graph settings and info dialogs are made anew for each use;
+    // the report, print and pendrive windows come with their own features.
     TFrm_Main mainWindow;
     auto *splash = new TFrm_Loader(mainWindow);
     auto *about = new TFrm_About(mainWindow);
+    auto *settings = new TFrm_Settings(mainWindow);
     mainWindow.setSplash(splash);
     mainWindow.setAbout(about);
+    mainWindow.setSettings(settings);
 
     mainWindow.startHandOver();
     mainWindow.showMaximized();

@@ -11,6 +11,8 @@
 #include "ToolTipStyle.h"
 #include "app/Artwork.h"
 #include "graph/ui/TFrm_Graph.h"
+#include "settings/ui/TFrm_Correction.h"
+#include "settings/ui/TFrm_Settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -327,13 +329,13 @@ void TFrm_Main::Menu_Exp_ExcelClick()
 
 void TFrm_Main::Menu_SettingClick()
 {
-    // The settings dialog arrives with the settings; it recolours the active
-    // graph window after it closes.
+    if (m_settings)
+        showSettingsDialog(*this, *m_settings);
 }
 
 void TFrm_Main::Menu_CorrectionClick()
 {
-    // The correction dialog arrives with the settings.
+    showCorrectionDialog(*this);
 }
 
 void TFrm_Main::Menu_AboutClick()

@@ -23,6 +23,7 @@ class QToolButton;
 class TFrm_Graph;
 class TFrm_Loader;
 class TFrm_About;
+class TFrm_Settings;
 class HandOverServer;
 class MainBanner;
 
@@ -59,6 +60,7 @@ public:
 
     void setSplash(TFrm_Loader *splash) { m_splash = splash; }
     void setAbout(TFrm_About *about) { m_about = about; }
+    void setSettings(TFrm_Settings *settings) { m_settings = settings; }
 
     // The caption: base, or base + " - [" + the active graph window's caption
     // + "]" while that window is maximised. The start-up sets the base to the
@@ -143,6 +145,7 @@ private:
     QWidget *m_panel3 = nullptr;
     TFrm_Loader *m_splash = nullptr;
     TFrm_About *m_about = nullptr;
+    TFrm_Settings *m_settings = nullptr;
     HandOverServer *m_handOver = nullptr;
     QString m_baseCaption;
     QString m_helpCaption;
