@@ -126,9 +126,9 @@ void TFrm_GraphInfo::setUpList()
     list->setColumnCount(int(std::size(kColumns)));
     QHeaderView *header = list->header();
     for (int column = 0; column < list->columnCount(); ++column) {
-        const ListColumn &spec = kColumns[column];
-        list->headerItem()->setText(column, QString::fromUtf16(spec.caption));
-        list->setColumnWidth(column, spec.width < 0 ? header->defaultSectionSize() : spec.width);
+        const ListColumn &layout = kColumns[column];
+        list->headerItem()->setText(column, QString::fromUtf16(layout.caption));
+        list->setColumnWidth(column, layout.width < 0 ? header->defaultSectionSize() : layout.width);
         if (column > 0)
             list->setColumnAlignment(column, Qt::AlignCenter);
     }
