@@ -2,6 +2,7 @@
 // window on screen, and saving a graph window's measurement.
 #include "SaveLoad.h"
 
+#include "ScreenshotTour.h"
 #include "TFrm_Main.h"
 #include "engines/ChartWidget.h"
 #include "graph/ui/TFrm_Graph.h"
@@ -9,6 +10,7 @@
 #include "measurement/MeasurementWriter.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPointer>
@@ -20,6 +22,14 @@
 namespace {
 
 using namespace vorn::measurement;
+
+// The screenshot tour of tools/screenshot_tour.sh arms itself at start-up
+// (it does nothing unless asked for through its environment variable).
+void armTour()
+{
+    vorn::ui::armScreenshotTour();
+}
+Q_COREAPP_STARTUP_FUNCTION(armTour)
 
 // How long the progress window stays after a successful load, ms.
 constexpr int kProgressLinger = 1000;

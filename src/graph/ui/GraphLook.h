@@ -7,12 +7,10 @@ class QLabel;
 
 namespace vorn::graphui {
 
-// A readout value: bold text on a chip of the chart's background colour, so
-// that it shows the same colours as the curves it belongs to.
+// A readout value: bold text in a small framed box.
 void styleReadout(QLabel *label);
-void setReadoutBackground(QLabel *label, const QColor &background);
-// The colour of a label's text.
+// The colour of a readout's text. The box behind it turns dark for a light
+// colour (a yellow curve colour stays readable) and light for a dark one.
 void setTextColor(QLabel *label, const QColor &color);
-QColor textColor(const QLabel *label);
 
 } // namespace vorn::graphui

@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 using vorn::chart::ChartAxis;
@@ -56,6 +58,25 @@ QLabel *arrowPicture(QWidget *parent, const char *name, const QString &art)
     return arrow;
 }
 
+// The button panel: its row keeps its natural width, so a narrow window cuts
+// the row off at the right instead of squeezing its controls together.
+class PanelStrip : public QWidget {
+public:
+    explicit PanelStrip(QWidget *parent) : QWidget(parent) {}
+    void setRow(QWidget *row) { m_row = row; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (m_row)
+            m_row->setGeometry(0, 0, std::max(m_row->sizeHint().width(), width()), height());
+    }
+
+private:
+    QWidget *m_row = nullptr;
+};
+
 } // namespace
 
 TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
@@ -70,9 +91,12 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
     ++m_main.GraphNo;
 
     auto *content = new QWidget(this);
-    Main_Panel = new QWidget(content);
+    auto *panel = new PanelStrip(content);
+    Main_Panel = panel;
     Main_Panel->setObjectName(QStringLiteral("Main_Panel"));
-    buildPanel(Main_Panel);
+    auto *row = new QWidget(panel);
+    panel->setRow(row);
+    buildPanel(row);
     buildChart(content);
     buildChartEdits();
     auto *layout = new QVBoxLayout(content);
@@ -92,61 +116,61 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
 
 TFrm_Graph::~TFrm_Graph() = default;
 
-void TFrm_Graph::buildPanel(QWidget *panel)
+void TFrm_Graph::buildPanel(QWidget *row)
 {
-    panel->setFixedHeight(kPanelHeight);
-    panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(QStringLiteral(
+    Main_Panel->setFixedHeight(kPanelHeight);
+    Main_Panel->setAttribute(Qt::WA_StyledBackground);
+    Main_Panel->setStyleSheet(QStringLiteral(
         "#Main_Panel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f5f8fa,"
         " stop:1 #dde5ea); border-bottom: 1px solid #b7c3cb; }"
         "QToolButton { border: 1px solid transparent; border-radius: 4px; }"
         "QToolButton:hover { border-color: #8fb3c4; background: #eef6fa; }"
         "QToolButton:checked { border-color: #015a77; background: #cfe6ef; }"));
-    Btn_Def_Size = panelButton(panel, "Btn_Def_Size", QStringLiteral("gb_default_size"), false);
-    bZoom = panelButton(panel, "bZoom", QStringLiteral("gb_zoom"), true);
-    Btn_Mark = panelButton(panel, "Btn_Mark", QStringLiteral("gb_mark"), true);
-    Btn_Cut = panelButton(panel, "Btn_Cut", QStringLiteral("gb_cut"), false);
-    bGraphInfo = panelButton(panel, "bGraphInfo", QStringLiteral("gb_info"), false);
-    bSetGraph = panelButton(panel, "bSetGraph", QStringLiteral("gb_settings"), false);
+    Btn_Def_Size = panelButton(row, "Btn_Def_Size", QStringLiteral("gb_default_size"), false);
+    bZoom = panelButton(row, "bZoom", QStringLiteral("gb_zoom"), true);
+    Btn_Mark = panelButton(row, "Btn_Mark", QStringLiteral("gb_mark"), true);
+    Btn_Cut = panelButton(row, "Btn_Cut", QStringLiteral("gb_cut"), false);
+    bGraphInfo = panelButton(row, "bGraphInfo", QStringLiteral("gb_info"), false);
+    bSetGraph = panelButton(row, "bSetGraph", QStringLiteral("gb_settings"), false);
 
-    Lbl_Time = panelLabel(panel, "Lbl_Time", false);
-    which_time = panelLabel(panel, "which_time", true, 64);
-    Cmb_Time = new QComboBox(panel);
+    Lbl_Time = panelLabel(row, "Lbl_Time", false);
+    which_time = panelLabel(row, "which_time", true, 64);
+    Cmb_Time = new QComboBox(row);
     Cmb_Time->setObjectName(QStringLiteral("Cmb_Time"));
     Cmb_Time->addItems({QString(), QString(), QString()});
     Cmb_Time->setMinimumWidth(64);
-    Lbl_Amper = panelLabel(panel, "Lbl_Amper", false);
-    aram_lab = panelLabel(panel, "aram_lab", true, 72);
+    Lbl_Amper = panelLabel(row, "Lbl_Amper", false);
+    aram_lab = panelLabel(row, "aram_lab", true, 72);
     aram_lab->setText(QStringLiteral("0A"));
-    cbA = new QCheckBox(panel);
+    cbA = new QCheckBox(row);
     cbA->setObjectName(QStringLiteral("cbA"));
     cbA->setChecked(true);
-    Lbl_Volt = panelLabel(panel, "Lbl_Volt", false);
-    fesz_lab = panelLabel(panel, "fesz_lab", true, 72);
+    Lbl_Volt = panelLabel(row, "Lbl_Volt", false);
+    fesz_lab = panelLabel(row, "fesz_lab", true, 72);
     fesz_lab->setText(QStringLiteral("0V"));
     for (QLabel *readout : {which_time, aram_lab, fesz_lab})
         vorn::graphui::styleReadout(readout);
 
-    auto *row = new QHBoxLayout(panel);
-    row->setContentsMargins(6, 4, 10, 4);
-    row->setSpacing(3);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(6, 4, 10, 4);
+    layout->setSpacing(3);
     for (QToolButton *button : {Btn_Def_Size, bZoom, Btn_Mark, Btn_Cut})
-        row->addWidget(button);
-    row->addSpacing(10);
-    row->addWidget(bGraphInfo);
-    row->addWidget(bSetGraph);
-    row->addSpacing(24);
+        layout->addWidget(button);
+    layout->addSpacing(10);
+    layout->addWidget(bGraphInfo);
+    layout->addWidget(bSetGraph);
+    layout->addSpacing(24);
     const std::initializer_list<QWidget *> readouts = {Lbl_Time, which_time, Cmb_Time,
                                                        nullptr,  Lbl_Amper,  aram_lab,
                                                        cbA,      nullptr,    Lbl_Volt,
                                                        fesz_lab};
     for (QWidget *widget : readouts) {
         if (widget)
-            row->addWidget(widget);
+            layout->addWidget(widget);
         else
-            row->addSpacing(22);
+            layout->addSpacing(22);
     }
-    row->addStretch(1);
+    layout->addStretch(1);
 }
 
 QToolButton *TFrm_Graph::panelButton(QWidget *panel, const char *name, const QString &art,

@@ -123,7 +123,7 @@ protected:
 
 private:
     // Creation and layout.
-    void buildPanel(QWidget *panel);
+    void buildPanel(QWidget *row);
     QToolButton *panelButton(QWidget *panel, const char *name, const QString &art, bool toggle);
     void buildChart(QWidget *parent);
     void buildChartEdits();

@@ -112,10 +112,7 @@ void TFrm_Graph::colorCurrentRuns(const Progress &progress)
 void TFrm_Graph::Set_Chart_Color()
 {
     using vorn::graphui::setTextColor;
-    const QColor background = colorFromBgr(m_main._c1);
-    Main_Chart->setBackgroundColor(background);
-    for (QLabel *readout : {which_time, aram_lab, fesz_lab})
-        vorn::graphui::setReadoutBackground(readout, background);
+    Main_Chart->setBackgroundColor(colorFromBgr(m_main._c1));
 
     const QColor voltage = colorFromBgr(m_main._c3);
     Series1->setColor(voltage);

@@ -1,0 +1,212 @@
+// The screenshot tour: waits for the first measurement to open, then shows
+// the program's menus and windows one after the other and saves the screen.
+#include "ScreenshotTour.h"
+
+#include "SaveLoad.h"
+#include "TFrm_Main.h"
+#include "engines/ChartWidget.h"
+#include "graph/ui/TFrm_Graph.h"
+#include "measurement/ui/TFrm_LoadGraph.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+#include <functional>
+
+namespace vorn::ui {
+
+namespace {
+
+// Time for the window system to show what a step opened, ms.
+constexpr int kSettle = 700;
+constexpr int kPoll = 200;
+constexpr int kStartTimeoutMs = 60'000;
+
+class ScreenshotTour : public QObject {
+public:
+    explicit ScreenshotTour(const QString &folder) : m_folder(folder) {}
+
+    void begin()
+    {
+        m_deadline = QDeadlineTimer(kStartTimeoutMs);
+        waitForFirstMeasurement();
+    }
+
+private:
+    using Step = std::function<void()>;
+
+    TFrm_Main *mainWindow() const
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *main = qobject_cast<TFrm_Main *>(widget))
+                return main;
+        }
+        return nullptr;
+    }
+
+    bool ready(const TFrm_Main *main) const
+    {
+        return main && main->isVisible() && !QApplication::activeModalWidget()
+               && !main->graphWindows().isEmpty() && main->isEnabled()
+               && !main->findChild<TFrm_LoadGraph *>();
+    }
+
+    void waitForFirstMeasurement()
+    {
+        m_main = mainWindow();
+        if (ready(m_main)) {
+            // Without a window manager "maximised" means nothing: fill the screen.
+            if (const QScreen *screen = m_main->screen())
+                m_main->setGeometry(screen->availableGeometry());
+            buildSteps();
+            QTimer::singleShot(kSettle, this, [this] { runNext(); });
+            return;
+        }
+        if (m_deadline.hasExpired()) {
+            std::fprintf(stderr, "screenshot tour: no measurement opened\n");
+            QCoreApplication::exit(2);
+            return;
+        }
+        QTimer::singleShot(kPoll, this, [this] { waitForFirstMeasurement(); });
+    }
+
+    void runNext()
+    {
+        if (!m_main || m_steps.isEmpty()) {
+            QCoreApplication::exit(m_main ? 0 : 3);
+            return;
+        }
+        const Step step = m_steps.takeFirst();
+        step();
+        QTimer::singleShot(kSettle, this, [this] { runNext(); });
+    }
+
+    void shot(const QString &name)
+    {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (!screen || !screen->grabWindow(0).save(path))
+            std::fprintf(stderr, "screenshot tour: cannot save %s\n", qPrintable(path));
+        else
+            std::printf("%s\n", qPrintable(path));
+    }
+
+    // Shows a modal window through `open`, which returns when it closes: the
+    // screen is saved and the window closed while it is up.
+    void modalShot(const QString &name, const std::function<void()> &open)
+    {
+        QTimer::singleShot(kSettle, this, [this, name] {
+            shot(name);
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        open();
+    }
+
+    void menuShot(const QString &name, QMenu *menu)
+    {
+        QMenuBar *bar = m_main->menuBar();
+        const QRect item = bar->actionGeometry(menu->menuAction());
+        menu->popup(bar->mapToGlobal(item.bottomLeft()));
+        QTimer::singleShot(kSettle, this, [this, name, menu] {
+            shot(name);
+            menu->hide();
+        });
+    }
+
+    TFrm_Graph *graph() const { return m_main ? m_main->activeGraph() : nullptr; }
+
+    void pointAtSample(TFrm_Graph *g, double share)
+    {
+        const int k = int(share * (g->Series1->count() - 1));
+        const QPoint at(g->Series1->pixelX(k), g->Main_Chart->plotRect().center().y());
+        QCursor::setPos(g->Main_Chart->mapToGlobal(at));
+    }
+
+    void buildSteps();
+
+    QString m_folder;
+    QPointer<TFrm_Main> m_main;
+    QDeadlineTimer m_deadline;
+    QList<Step> m_steps;
+};
+
+void ScreenshotTour::buildSteps()
+{
+    const QString second = qEnvironmentVariable("VORN_SCREENSHOT_SECOND",
+                                                QCoreApplication::arguments().value(1));
+    m_steps = {
+        [this] { shot(QStringLiteral("01_main_window_with_graph")); },
+        [this] { menuShot(QStringLiteral("02_file_menu"), m_main->Fmenu_File); },
+        [this] { menuShot(QStringLiteral("03_window_menu"), m_main->Fmenu_Window); },
+        [this] {
+            graph()->Btn_Mark->click();
+            pointAtSample(graph(), 0.42);
+        },
+        [this] { shot(QStringLiteral("04_cursor_readout_and_marker")); },
+        [this] {
+            TFrm_Graph *g = graph();
+            g->Btn_Mark->click();
+            g->bZoomClick();
+            const QRect plot = g->Main_Chart->plotRect();
+            g->Main_Chart->zoomTo(QRect(plot.left() + plot.width() / 3, plot.top() + plot.height() / 5,
+                                        plot.width() / 3, plot.height() / 2));
+            pointAtSample(g, 0.5);
+        },
+        [this] { shot(QStringLiteral("05_zoomed_view")); },
+        [this, second] {
+            graph()->bZoomClick();
+            graph()->Btn_Def_SizeClick();
+            Load_FROM_File(*m_main, second);
+        },
+        [this] { m_main->Menu_verticalClick(); },
+        [this] { shot(QStringLiteral("06_two_tiled_windows")); },
+        [this] {
+            const vorn::TextTables &t = m_main->texts;
+            const QString question = t.Text_List(19) + QStringLiteral(" \"")
+                                     + graph()->windowTitle().toUpper() + QStringLiteral("\" ")
+                                     + t.Text_List(20);
+            modalShot(QStringLiteral("07_message_dialog"),
+                      [this, question] { m_main->Sajat_Dlg(question, dtQuestion); });
+        },
+        [this] { modalShot(QStringLiteral("08_about_box"), [this] { m_main->Menu_AboutClick(); }); },
+        [this] {
+            modalShot(QStringLiteral("09_rename_dialog"), [this] { m_main->Menu_RenameClick(); });
+        },
+        [this] {
+            auto *progress = new TFrm_LoadGraph(m_main, m_main->texts);
+            progress->setObjectName(QStringLiteral("TourProgress"));
+            progress->Set_Calc_G();
+            progress->show();
+            progress->Calc_sz(0, 100, 0, 100, 42, true);
+        },
+        [this] {
+            shot(QStringLiteral("10_progress_window"));
+            delete m_main->findChild<TFrm_LoadGraph *>(QStringLiteral("TourProgress"));
+        },
+    };
+}
+
+} // namespace
+
+void armScreenshotTour()
+{
+    const QString folder = qEnvironmentVariable("VORN_SCREENSHOT_DIR");
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return;
+    auto *tour = new ScreenshotTour(folder);
+    tour->setParent(QCoreApplication::instance());
+    QTimer::singleShot(0, tour, [tour] { tour->begin(); });
+}
+
+} // namespace vorn::ui

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Screenshots of the program without a display: starts vorn under a virtual X
+# server with a sample measurement; the program's screenshot tour opens its
+# menus and windows one by one and saves a PNG of the screen for each.
+#
+#   tools/screenshot_tour.sh [output folder]    (default: screenshots/)
+#
+# BUILD_DIR picks the build folder (default: build); the program is built
+# there first if it is missing. SAMPLE and SECOND name the two measurements.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+out="${1:-$root/screenshots}"
+sample="${SAMPLE:-$root/tests/measurement/data/demo_short.VRN}"
+second="${SECOND:-$root/tests/measurement/data/cycles.VRN}"
+
+if [ ! -x "$build/bin/vorn" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$build" --target vorn
+fi
+
+mkdir -p "$out"
+rm -f "$out"/[0-9][0-9]_*.png
+out="$(cd "$out" && pwd)"
+
+# A runtime folder of this run only: a copy of the program running elsewhere
+# for the same user does not take the file over.
+runtime="$(mktemp -d)"
+trap 'rm -rf "$runtime"' EXIT
+chmod 700 "$runtime"
+
+VORN_RUNTIME_DIR="$runtime" XDG_RUNTIME_DIR="$runtime" \
+VORN_SCREENSHOT_DIR="$out" VORN_SCREENSHOT_SECOND="$second" \
+  timeout 180 xvfb-run -a -s "-screen 0 1440x900x24" "$build/bin/vorn" "$sample"
+
+count=$(ls "$out"/[0-9][0-9]_*.png 2>/dev/null | wc -l)
+echo "$count screenshots in $out"
+[ "$count" -ge 10 ]
