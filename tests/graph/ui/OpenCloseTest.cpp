@@ -77,11 +77,14 @@ TEST_F(OpenClose, OpenCommandShowsTheMeasurementInAMaximisedWindowNamedAfterTheF
 TEST_F(OpenClose, ProgressWindowRisesThroughThePhasesAndLeavesASecondLater)
 {
     const QString path = writeFile(QStringLiteral("run.VRN"), sampleRecord(3000, 10, 1000));
+    const QString queued = writeFile(QStringLiteral("queued.VRN"), sampleRecord(10, 60, 5));
+    main->Add_File_List(queued);
     // Progress updates let the event loop run; a zero timer notes what the
-    // progress window shows each time.
+    // progress window shows each time, and lets the queue's timer try its luck.
     QStringList shown;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
+        main->Time_LFFTimer();
         if (TFrm_LoadGraph *progress = progressWindow(*main)) {
             if (shown.isEmpty() || shown.last() != progress->Label1->text())
                 shown << progress->Label1->text();
@@ -93,6 +96,9 @@ TEST_F(OpenClose, ProgressWindowRisesThroughThePhasesAndLeavesASecondLater)
     watcher.start(0);
     ASSERT_NE(open(path), nullptr);
     watcher.stop();
+    EXPECT_EQ(main->graphWindows().size(), 1) << "no second load starts during a load";
+    EXPECT_EQ(main->Load_File_List, QStringList{queued});
+    EXPECT_FALSE(main->Is_LFL_Used);
 
     QList<int> percents;
     for (const QString &text : shown)
@@ -152,6 +158,11 @@ TEST_F(OpenClose, ThreeWindowsHaveTheirEntriesAndClosingTheMiddleOneKeepsTheOthe
     main->Fmenu_Window->actions().at(8)->trigger();
     EXPECT_EQ(main->activeGraph(), graphs[1]);
     EXPECT_EQ(entryTicks(*main), (QList<bool>{false, true, false}));
+
+    // Activating a window in any other way ticks its entry too.
+    main->mdiArea()->setActiveSubWindow(graphs[0]);
+    EXPECT_EQ(entryTicks(*main), (QList<bool>{true, false, false}));
+    main->mdiArea()->setActiveSubWindow(graphs[1]);
 
     main->Btn_CloseClick();
     QCoreApplication::processEvents();
