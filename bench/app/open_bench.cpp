@@ -89,6 +89,12 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+bool writeFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(generateFile()) > 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -97,17 +103,15 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vorn::numfmt::useComma();
+    // Any message means the file did not open as it should.
     TFrm_Dialog::setTestHook([](TFrm_Dialog &dialog) {
         std::fprintf(stderr, "message: %s\n", qPrintable(dialog.Lbl_Uzenet->text()));
         std::exit(1);
     });
-
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("million.VRN"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(generateFile()) <= 0)
+    if (!writeFile(path))
         return 1;
-    file.close();
 
     TFrm_Main main;
     main.Set_Language();

@@ -134,6 +134,8 @@ private:
     }
 
     void buildSteps();
+    QList<Step> graphSteps();
+    QList<Step> dialogSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -143,9 +145,14 @@ private:
 
 void ScreenshotTour::buildSteps()
 {
+    m_steps = graphSteps() + dialogSteps();
+}
+
+QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
+{
     const QString second = qEnvironmentVariable("VORN_SCREENSHOT_SECOND",
                                                 QCoreApplication::arguments().value(1));
-    m_steps = {
+    return {
         [this] { shot(QStringLiteral("01_main_window_with_graph")); },
         [this] { menuShot(QStringLiteral("02_file_menu"), m_main->Fmenu_File); },
         [this] { menuShot(QStringLiteral("03_window_menu"), m_main->Fmenu_Window); },
@@ -171,6 +178,12 @@ void ScreenshotTour::buildSteps()
         },
         [this] { m_main->Menu_verticalClick(); },
         [this] { shot(QStringLiteral("06_two_tiled_windows")); },
+    };
+}
+
+QList<ScreenshotTour::Step> ScreenshotTour::dialogSteps()
+{
+    return {
         [this] {
             const vorn::TextTables &t = m_main->texts;
             const QString question = t.Text_List(19) + QStringLiteral(" \"")

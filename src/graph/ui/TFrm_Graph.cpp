@@ -150,7 +150,11 @@ void TFrm_Graph::buildPanel(QWidget *row)
     fesz_lab->setText(QStringLiteral("0V"));
     for (QLabel *readout : {which_time, aram_lab, fesz_lab})
         vorn::graphui::styleReadout(readout);
+    layoutPanel(row);
+}
 
+void TFrm_Graph::layoutPanel(QWidget *row)
+{
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(6, 4, 10, 4);
     layout->setSpacing(3);

@@ -124,6 +124,7 @@ protected:
 private:
     // Creation and layout.
     void buildPanel(QWidget *row);
+    void layoutPanel(QWidget *row);
     QToolButton *panelButton(QWidget *panel, const char *name, const QString &art, bool toggle);
     void buildChart(QWidget *parent);
     void buildChartEdits();

@@ -64,27 +64,7 @@ void GraphWindowTest::SetUp()
     // the files written here use it from the start.
     vorn::numfmt::useComma();
 
-    TFrm_Dialog::setTestHook([this](TFrm_Dialog &dialog) {
-        const Message message{dialog.Lbl_Uzenet->text(),
-                              dialog.Btn_Yes->isVisible() ? dtQuestion
-                              : dialog.windowTitle() == main->texts.Text_List(34) ? dtError
-                                                                                   : dtInformation};
-        messages.append(message);
-        if (onMessage)
-            onMessage(message);
-        if (message.kind != dtQuestion) {
-            dialog.Btn_OK->click();
-            return;
-        }
-        EXPECT_FALSE(answers.isEmpty()) << "unexpected question: " << message.text.toStdString();
-        const TDialog_Result result = answers.isEmpty() ? drNo : answers.takeFirst();
-        if (result == drYes)
-            dialog.Btn_Yes->click();
-        else if (result == drNo)
-            dialog.Btn_No->click();
-        else
-            dialog.close();
-    });
+    TFrm_Dialog::setTestHook([this](TFrm_Dialog &dialog) { answerDialog(dialog); });
     vorn::prompts::setSaveFileHook([this](const vorn::prompts::FileRequest &request) {
         proposedNames.append(request.proposedName);
         saveTitles.append(request.title);
@@ -108,6 +88,29 @@ void GraphWindowTest::TearDown()
     vorn::prompts::clearHooks();
     vorn::setProgramFolder(QString());
     EXPECT_TRUE(answers.isEmpty()) << answers.size() << " answers were not asked for";
+}
+
+void GraphWindowTest::answerDialog(TFrm_Dialog &dialog)
+{
+    const Message message{dialog.Lbl_Uzenet->text(),
+                          dialog.Btn_Yes->isVisible() ? dtQuestion
+                          : dialog.windowTitle() == main->texts.Text_List(34) ? dtError
+                                                                               : dtInformation};
+    messages.append(message);
+    if (onMessage)
+        onMessage(message);
+    if (message.kind != dtQuestion) {
+        dialog.Btn_OK->click();
+        return;
+    }
+    EXPECT_FALSE(answers.isEmpty()) << "unexpected question: " << message.text.toStdString();
+    const TDialog_Result result = answers.isEmpty() ? drNo : answers.takeFirst();
+    if (result == drYes)
+        dialog.Btn_Yes->click();
+    else if (result == drNo)
+        dialog.Btn_No->click();
+    else
+        dialog.close();
 }
 
 QString GraphWindowTest::filePath(const QString &name) const

@@ -78,6 +78,8 @@ protected:
     QTemporaryDir folder;
 
 private:
+    void answerDialog(TFrm_Dialog &dialog);
+
     QTemporaryDir m_programFolder;
 };
 
