@@ -85,6 +85,21 @@ TEST_F(Axes, ASavedViewIsRestoredIntoTheAxesAndTheEdits)
     EXPECT_EQ(edits.join(u';'), record.LRBZ);
 }
 
+TEST_F(Axes, ASavedViewIsRestoredAlsoBesideAMaximisedWindow)
+{
+    // The new window is activated beside a maximised one before its view is
+    // restored; no drawing may overwrite the saved view meanwhile.
+    TFrm_Graph *first = open(writeFile(QStringLiteral("first.VRN"), sampleRecord(40, 60, 10)));
+    ASSERT_TRUE(first->isMaximized());
+    TFile_Datas record = sampleRecord(40, 60, 10);
+    record.LRBZ = QStringLiteral("10,00;14,00;-2,00;2,00;5,00;30,00");
+    TFrm_Graph *graph = open(writeFile(QStringLiteral("view.VRN"), record));
+    ASSERT_NE(graph, nullptr);
+    drawn(graph);
+    EXPECT_EQ(graph->File_Datas.LRBZ, record.LRBZ);
+    EXPECT_EQ(rangeOf(graph->Main_Chart->bottomAxis()), std::make_pair(5.0, 30.0));
+}
+
 TEST_F(Axes, EnterInAValueEditSetsItsAxisAndABadNumberKeepsTheFocus)
 {
     TFrm_Graph *graph = open(writeFile(QStringLiteral("run.VRN"), sampleRecord(40, 60, 10)));
