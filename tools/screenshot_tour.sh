@@ -3,7 +3,7 @@
 # server with a sample measurement; the program's screenshot tour opens its
 # menus and windows one by one and saves a PNG of the screen for each.
 #
-#   tools/screenshot_tour.sh [output folder]    (default: screenshots/)
+#   tools/screenshot_tour.sh [output folder]    (default: <build>/screenshots)
 #
 # BUILD_DIR picks the build folder (default: build); the program is built
 # there first if it is missing. SAMPLE and SECOND name the two measurements.
@@ -11,7 +11,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-out="${1:-$root/screenshots}"
+out="${1:-$build/screenshots}"
 sample="${SAMPLE:-$root/tests/measurement/data/demo_short.VRN}"
 second="${SECOND:-$root/tests/measurement/data/cycles.VRN}"
 

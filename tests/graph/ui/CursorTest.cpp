@@ -2,6 +2,7 @@
 // shows: the colour runs of the current curve and the marker line.
 #include "GraphWindowTestSupport.h"
 
+#include "measurement/ui/TFrm_LoadGraph.h"
 #include "settings/SettingsFile.h"
 
 #include <QCheckBox>
@@ -144,6 +145,9 @@ TEST_F(Cursor, ArrowKeysStepTheMarkerAndStopAtTheEnds)
 TEST_F(Cursor, AKeyStepMovesThePointerAndOnlyThatMoveIsSwallowed)
 {
     openRun();
+    // The progress window of the load stays a moment and may lie under the
+    // pointer; the pointer's moves must reach the chart.
+    ASSERT_TRUE(waitUntil([&] { return !main->findChild<TFrm_LoadGraph *>(); }, 3000));
     QCursor::setPos(graph->Main_Chart->mapToGlobal(graph->Main_Chart->plotRect().center()));
     QCoreApplication::processEvents();
     moveToSample(10);
