@@ -36,4 +36,4 @@ VORN_SCREENSHOT_DIR="$out" VORN_SCREENSHOT_SECOND="$second" \
 
 count=$(ls "$out"/[0-9][0-9]_*.png 2>/dev/null | wc -l)
 echo "$count screenshots in $out"
-[ "$count" -ge 10 ]
+[ "$count" -ge 14 ]

@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "app/ui/TFrm_About.h"
 #include "app/ui/TFrm_Loader.h"
+#include "app/ui/ScreenshotTour.h"
 #include "app/ui/TFrm_Main.h"
 #include "settings/ui/TFrm_Settings.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char **argv)
     mainWindow.setSettings(settings);
 
     mainWindow.startHandOver();
+    vorn::ui::armScreenshotTour();
     mainWindow.showMaximized();
     return QApplication::exec();
 }

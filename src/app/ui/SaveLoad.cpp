@@ -2,7 +2,6 @@
 // window on screen, and saving a graph window's measurement.
 #include "SaveLoad.h"
 
-#include "ScreenshotTour.h"
 #include "TFrm_Main.h"
 #include "engines/ChartWidget.h"
 #include "graph/ui/TFrm_Graph.h"
@@ -22,14 +21,6 @@
 namespace {
 
 using namespace vorn::measurement;
-
-// The screenshot tour of tools/screenshot_tour.sh arms itself at start-up
-// (it does nothing unless asked for through its environment variable).
-void armTour()
-{
-    vorn::ui::armScreenshotTour();
-}
-Q_COREAPP_STARTUP_FUNCTION(armTour)
 
 // How long the progress window stays after a successful load, ms.
 constexpr int kProgressLinger = 1000;

@@ -136,6 +136,7 @@ private:
     void buildSteps();
     QList<Step> graphSteps();
     QList<Step> dialogSteps();
+    QList<Step> settingsSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -145,7 +146,7 @@ private:
 
 void ScreenshotTour::buildSteps()
 {
-    m_steps = graphSteps() + dialogSteps();
+    m_steps = graphSteps() + dialogSteps() + settingsSteps();
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
@@ -206,6 +207,24 @@ QList<ScreenshotTour::Step> ScreenshotTour::dialogSteps()
         [this] {
             shot(QStringLiteral("10_progress_window"));
             delete m_main->findChild<TFrm_LoadGraph *>(QStringLiteral("TourProgress"));
+        },
+    };
+}
+
+QList<ScreenshotTour::Step> ScreenshotTour::settingsSteps()
+{
+    return {
+        [this] {
+            modalShot(QStringLiteral("11_measurement_info"), [this] { graph()->bGraphInfo->click(); });
+        },
+        [this] {
+            modalShot(QStringLiteral("12_graph_settings"), [this] { graph()->bSetGraph->click(); });
+        },
+        [this] {
+            modalShot(QStringLiteral("13_settings_dialog"), [this] { m_main->Menu_SettingClick(); });
+        },
+        [this] {
+            modalShot(QStringLiteral("14_correction_dialog"), [this] { m_main->Menu_CorrectionClick(); });
         },
     };
 }
