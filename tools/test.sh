@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test (CTest),
-# then the reader fuzzer for 60 seconds under AddressSanitizer.
+# Installs what is missing, builds everything, fuzzes the measurement reader
+# for 60 seconds under AddressSanitizer, then runs every test (CTest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 bash tools/build.sh
-export QT_QPA_PLATFORM=offscreen
-(cd build && ctest --output-on-failure --parallel "$(nproc)" --timeout 600)
 if [ -x tools/fuzz/run.sh ]; then
   bash tools/fuzz/run.sh 60
 fi
+export QT_QPA_PLATFORM=offscreen
+cd build
+ctest --output-on-failure --parallel "$(nproc)" --timeout 600
