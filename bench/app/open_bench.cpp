@@ -3,6 +3,7 @@
 // screen: reading, filling, colouring, finishing and the first drawing of the
 // chart. Runs on the Qt platform of the environment (offscreen when there is
 // no display; run it under xvfb-run for a real X server). Prints milliseconds.
+#include "../common/GeneratedRun.h"
 #include "app/ui/SaveLoad.h"
 #include "app/ui/TFrm_Dialog.h"
 #include "app/ui/TFrm_Main.h"
@@ -32,25 +33,7 @@ namespace {
 constexpr int kSamples = 1'000'000;
 constexpr int kRuns = 5;
 
-// A run as the device records it: a charge, then a discharge, with noise.
-QByteArray generateFile()
-{
-    std::mt19937 random(1);
-    std::normal_distribution<double> noise(0.0, 0.01);
-    QByteArray bytes("<MEAS>\r\n");
-    bytes.reserve(kSamples * 22 + 1024);
-    for (int k = 0; k < kSamples; ++k) {
-        const bool charging = k < kSamples / 3;
-        const double volts = charging ? 12.0 + 2.4 * k / kSamples * 3 : 14.4 - 3.8 * k / kSamples;
-        const double amps = (charging ? 2.5 : 5.0) + noise(random);
-        bytes += QByteArray::number(k) + '\t' + vorn::numfmt::formatFixed2(volts).toLatin1() + '\t'
-                 + (charging ? "-" : "") + vorn::numfmt::formatFixed2(amps).toLatin1() + "\r\n";
-    }
-    bytes += vorn::codepage::encodeAnsi(
-        u"<MDT>\t2024.05.14 09:30\r\n<MVN>\tBench\r\n<MI>\t1\r\n<NK>\t60\r\n<MSZ>\t80\r\n"
-        u"<P1>\t43200\r\n<MK>\t93\r\n<MIN>\tPASS\r\n<EOF>\r\n");
-    return bytes;
-}
+QByteArray generateFile() { return vorn::bench::generatedRun(kSamples); }
 
 void waitFor(const std::function<bool()> &done)
 {

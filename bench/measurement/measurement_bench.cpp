@@ -2,6 +2,7 @@
 // samples (about 20 MB): parsing from memory, loading from disk, formatting
 // and saving. Prints milliseconds and MB/s; the first run of each step is
 // shown apart, since it also pays for touching fresh memory.
+#include "../common/GeneratedRun.h"
 #include "measurement/MeasurementReader.h"
 #include "measurement/MeasurementWriter.h"
 #include "settings/AnsiCodePage.h"
@@ -24,26 +25,7 @@ using namespace vorn::measurement;
 constexpr int kSamples = 1'000'000;
 constexpr int kRuns = 7;
 
-// A run as the device records it: charge, then discharge, with noise.
-QByteArray generateFile()
-{
-    std::mt19937 random(1);
-    std::normal_distribution<double> noise(0.0, 0.01);
-    QString head = QStringLiteral("<MEAS>\r\n");
-    QByteArray bytes = vorn::codepage::encodeAnsi(head);
-    bytes.reserve(kSamples * 22 + 1024);
-    for (int k = 0; k < kSamples; ++k) {
-        const bool charging = k < kSamples / 3;
-        const double volts = charging ? 12.0 + 2.4 * k / kSamples * 3 : 14.4 - 3.8 * k / kSamples;
-        const double amps = (charging ? 2.5 : 5.0) + noise(random);
-        bytes += QByteArray::number(k) + '\t' + vorn::numfmt::formatFixed2(volts).toLatin1() + '\t'
-                 + (charging ? "-" : "") + vorn::numfmt::formatFixed2(amps).toLatin1() + "\r\n";
-    }
-    bytes += vorn::codepage::encodeAnsi(
-        u"<MDT>\t2024.05.14 09:30\r\n<MVN>\tBench\r\n<MEGJ>\r\nGenerated run\r\n<\\MEGJ>\r\n"
-        u"<MI>\t1\r\n<NK>\t60\r\n<MSZ>\t80\r\n<P1>\t43200\r\n<MK>\t93\r\n<MIN>\tPASS\r\n<EOF>\r\n");
-    return bytes;
-}
+QByteArray generateFile() { return vorn::bench::generatedRun(kSamples); }
 
 struct Timing {
     double firstMs = 0;
