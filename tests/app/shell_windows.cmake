@@ -11,5 +11,9 @@ vorn_add_gtest(shell_windows_test
     main_window_graphs_test.cpp
     startup_test.cpp
     small_dialogs_test.cpp
+    handover_to_window_test.cpp
   LIBS vorn_ui)
 target_compile_definitions(shell_windows_test PRIVATE VORN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+# The hand-over test starts the single-instance tests' second process.
+target_compile_definitions(shell_windows_test PRIVATE HANDOVER_CLIENT="$<TARGET_FILE:handover_client>")
+add_dependencies(shell_windows_test handover_client)
