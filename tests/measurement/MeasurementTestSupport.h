@@ -23,6 +23,17 @@ inline QByteArray vrn(std::initializer_list<const char16_t *> lines)
     return vorn::codepage::encodeAnsi(text);
 }
 
+// Sample by sample, two records hold the same values.
+inline void expectSameSamples(const TFile_Datas &a, const TFile_Datas &b)
+{
+    ASSERT_EQ(a.Meres_Datas.size(), b.Meres_Datas.size());
+    for (size_t i = 0; i < a.Meres_Datas.size(); ++i) {
+        EXPECT_EQ(a.Meres_Datas[i].Meres_fesz, b.Meres_Datas[i].Meres_fesz) << i;
+        EXPECT_EQ(a.Meres_Datas[i].Meres_Aram, b.Meres_Datas[i].Meres_Aram) << i;
+        EXPECT_EQ(a.Meres_Datas[i].Is_Toltes, b.Meres_Datas[i].Is_Toltes) << i;
+    }
+}
+
 inline QString dataPath(const char *name)
 {
     return QStringLiteral(VORN_TEST_DATA_DIR "/") + QLatin1StringView(name);
