@@ -1,103 +1,74 @@
-// vornctl: reads and writes measurement files exactly as the program does,
-// for scripts and checks without a display.
-//   vornctl info FILE [--lang NAME] [--no-samples]
-//   vornctl save IN OUT
-// Exit status: 0 the file loads (and, for save, is written), 1 the reader
-// rejects it or the save fails, 2 a usage error.
-#include "MeasurementInfo.h"
-#include "measurement/MeasurementReader.h"
-#include "measurement/MeasurementWriter.h"
-#include "settings/LanguageTables.h"
+// vornctl: the program's file operations for scripts and checks without a
+// display. Every subcommand exits 0 when done, 1 when its input is rejected,
+// 2 for a usage error.
+#include "VornctlCommands.h"
 #include "settings/NumberFormat.h"
-#include "settings/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
-#include <cstdio>
+#include <memory>
 
 namespace {
 
-constexpr int kExitLoaded = 0;
-constexpr int kExitRejected = 1;
-constexpr int kExitUsage = 2;
+using namespace vorn::ctl;
 
-void print(const QByteArray &bytes, FILE *stream = stdout)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
+struct Command {
+    const char *name;
+    const char *usage;
+    int (*run)(const QStringList &args);
+    // Commands that draw (fonts, pictures, PDF) need a GUI application; they
+    // get Qt's offscreen platform, so no display is needed.
+    bool needsGui;
+};
 
-int usage()
+const Command kCommands[] = {
+    {"info", "vornctl info FILE [--lang NAME] [--no-samples]", runInfo, false},
+    {"save", "vornctl save IN OUT", runSave, false},
+};
+
+int usage(const Command *only = nullptr)
 {
-    print("usage: vornctl info FILE [--lang NAME] [--no-samples]\n"
-          "       vornctl save IN OUT\n",
-          stderr);
+    QByteArray text;
+    for (const Command &command : kCommands) {
+        if (only && only != &command)
+            continue;
+        text += (text.isEmpty() ? "usage: " : "       ") + QByteArray(command.usage) + '\n';
+    }
+    print(text, stderr);
     return kExitUsage;
 }
 
-int runInfo(const QStringList &args)
+const Command *findCommand(const char *name)
 {
-    QString file;
-    QString language = QStringLiteral("Magyar");
-    bool withSamples = true;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--no-samples"))
-            withSamples = false;
-        else if (args[i] == QLatin1String("--lang") && i + 1 < args.size())
-            language = args[++i];
-        else if (args[i].startsWith(QLatin1String("--")) || !file.isEmpty())
-            return usage();
-        else
-            file = args[i];
-    }
-    if (file.isEmpty())
-        return usage();
-
-    const vorn::measurement::ReadResult result = vorn::measurement::readMeasurementFile(file);
-    if (!result.ok()) {
-        print(vorn::info::rejectedJson(result.error));
-        return kExitRejected;
-    }
-    const vorn::TextTables texts = vorn::loadLanguageSection(vorn::programFolder(), language);
-    print(vorn::info::loadedJson(result.record, texts, withSamples));
-    return kExitLoaded;
-}
-
-int runSave(const QStringList &args)
-{
-    if (args.size() != 2)
-        return usage();
-    const vorn::measurement::ReadResult result = vorn::measurement::readMeasurementFile(args[0]);
-    if (!result.ok()) {
-        print(vorn::info::rejectedJson(result.error));
-        return kExitRejected;
-    }
-    const vorn::measurement::SaveResult saved =
-        vorn::measurement::saveMeasurementFile(args[1], result.record);
-    if (!saved.ok) {
-        print(saved.errorText.toUtf8() + '\n', stderr);
-        return kExitRejected;
-    }
-    return kExitLoaded;
+    for (const Command &command : kCommands)
+        if (qstrcmp(command.name, name) == 0)
+            return &command;
+    return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const Command *command = argc > 1 ? findCommand(argv[1]) : nullptr;
+    if (!command)
+        return usage();
+
+    std::unique_ptr<QCoreApplication> app;
+    if (command->needsGui) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // The program reads and writes measurement files once a graph window
     // exists, that is with the decimal comma.
     vorn::numfmt::useComma();
 
-    QStringList args = app.arguments();
-    args.removeFirst();
-    if (args.isEmpty())
-        return usage();
-    const QString command = args.takeFirst();
-    if (command == QLatin1String("info"))
-        return runInfo(args);
-    if (command == QLatin1String("save"))
-        return runSave(args);
-    return usage();
+    QStringList args = QCoreApplication::arguments().mid(2);
+    const int status = command->run(args);
+    return status == kExitUsage ? usage(command) : status;
 }

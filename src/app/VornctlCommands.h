@@ -1,0 +1,23 @@
+// The subcommands of vornctl. Each takes the arguments after its name and
+// returns the process's exit status: 0 done, 1 input rejected (the reason on
+// standard error or in the printed JSON), 2 usage error.
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace vorn::ctl {
+
+constexpr int kExitDone = 0;
+constexpr int kExitRejected = 1;
+constexpr int kExitUsage = 2;
+
+// Writes the bytes as they are (no conversion) to the stream.
+void print(const QByteArray &bytes, FILE *stream = stdout);
+
+int runInfo(const QStringList &args);
+int runSave(const QStringList &args);
+
+} // namespace vorn::ctl

@@ -1,0 +1,62 @@
+// vornctl info and vornctl save: a measurement file read and written exactly as
+// the program does.
+#include "MeasurementInfo.h"
+#include "VornctlCommands.h"
+#include "measurement/MeasurementReader.h"
+#include "measurement/MeasurementWriter.h"
+#include "settings/LanguageTables.h"
+#include "settings/ProgramFolder.h"
+
+namespace vorn::ctl {
+
+void print(const QByteArray &bytes, FILE *stream)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int runInfo(const QStringList &args)
+{
+    QString file;
+    QString language = QStringLiteral("Magyar");
+    bool withSamples = true;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--no-samples"))
+            withSamples = false;
+        else if (args[i] == QLatin1String("--lang") && i + 1 < args.size())
+            language = args[++i];
+        else if (args[i].startsWith(QLatin1String("--")) || !file.isEmpty())
+            return kExitUsage;
+        else
+            file = args[i];
+    }
+    if (file.isEmpty())
+        return kExitUsage;
+
+    const measurement::ReadResult result = measurement::readMeasurementFile(file);
+    if (!result.ok()) {
+        print(info::rejectedJson(result.error));
+        return kExitRejected;
+    }
+    const TextTables texts = loadLanguageSection(programFolder(), language);
+    print(info::loadedJson(result.record, texts, withSamples));
+    return kExitDone;
+}
+
+int runSave(const QStringList &args)
+{
+    if (args.size() != 2)
+        return kExitUsage;
+    const measurement::ReadResult result = measurement::readMeasurementFile(args[0]);
+    if (!result.ok()) {
+        print(info::rejectedJson(result.error));
+        return kExitRejected;
+    }
+    const measurement::SaveResult saved = measurement::saveMeasurementFile(args[1], result.record);
+    if (!saved.ok) {
+        print(saved.errorText.toUtf8() + '\n', stderr);
+        return kExitRejected;
+    }
+    return kExitDone;
+}
+
+} // namespace vorn::ctl
