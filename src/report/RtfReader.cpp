@@ -72,6 +72,17 @@ QChar specialCharacter(const QByteArray &word)
     return QChar(characters.value(word, 0));
 }
 
+// Control characters, paragraph separators and the document's own frame and
+// object markers would break the document's structure; tabs stay.
+bool isTextCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x20)
+        return u == u'\t';
+    return (u < 0x7F || u >= 0xA0) && c != QChar::ParagraphSeparator
+           && c != QChar::ObjectReplacementCharacter && u != 0xFDD0 && u != 0xFDD1;
+}
+
 QString decodeBytes(const QByteArray &bytes, const QByteArray &codePage)
 {
     QStringDecoder decoder(codePage.constData());
@@ -136,12 +147,16 @@ private:
 
 void RtfReader::read(QByteArrayView rtf)
 {
+    // One edit block: an editor showing the document lays it out once, and
+    // the whole load is one undo step.
+    m_cursor.beginEditBlock();
     RtfTokenizer tokenizer(rtf);
     for (RtfToken token = tokenizer.next(); token.type != RtfToken::End; token = tokenizer.next()) {
         if (!handleToken(token))
             break;
     }
     finish();
+    m_cursor.endEditBlock();
 }
 
 // False once the outermost group has closed: what follows is not part of the text.
@@ -319,10 +334,7 @@ void RtfReader::handleText(QByteArrayView text)
     case Destination::Text:
         while (!text.isEmpty() && skipFallback())
             text = text.sliced(1);
-        for (const char c : text) {
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
-                m_pendingBytes += c;
-        }
+        m_pendingBytes += text.toByteArray();
         break;
     case Destination::FontTable:
         for (const char c : text) {
@@ -371,6 +383,14 @@ bool RtfReader::skipFallback()
 
 void RtfReader::appendText(const QString &text)
 {
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (isTextCharacter(c))
+            kept += c;
+    }
+    if (kept.isEmpty())
+        return;
     if (!m_paragraphOpen) {
         m_cursor.insertBlock();
         m_paragraphOpen = true;
@@ -379,7 +399,7 @@ void RtfReader::appendText(const QString &text)
     if (format != m_pendingFormat)
         flushText();
     m_pendingFormat = format;
-    m_pendingText += text;
+    m_pendingText += kept;
 }
 
 void RtfReader::flushBytes()
