@@ -259,6 +259,7 @@ TEST(ReportOutput, PdfPagesShowTheTextAndNothingInTheMargins)
                                  diagram.adjusted(-5, -5, 5, 5).toAlignedRect());
     EXPECT_NEAR(blue.top(), diagram.top(), 1.5);
     EXPECT_NEAR(blue.height(), diagram.height(), 1.5);
+    EXPECT_NEAR(blue.width(), diagram.height() * 748 / 376, 2);
     // Page 2: the heading above the two columns, the columns' last lines inside their frames.
     const QImage second(dir.filePath(QStringLiteral("page-2.png")));
     EXPECT_GT(countPixels(second, QRectF(kMargin, kMargin, 300, 20), isDark), 50);
