@@ -9,6 +9,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <limits>
+
 namespace vorn::report {
 
 namespace {
