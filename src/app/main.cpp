@@ -12,8 +12,10 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vorn"));
-    QApplication::setApplicationDisplayName(QStringLiteral("VORN"));
+    // No display name: Qt would append it to every window title on X11 and
+    // Wayland, and the captions are to read exactly as the program sets them.
+    // The application name titles only the plain system message boxes.
+    QApplication::setApplicationName(QStringLiteral("VORN"));
 
     const QStringList arguments = QApplication::arguments();
     switch (SingleInstance::decide(arguments.value(0), arguments.value(1))) {

@@ -2,12 +2,12 @@
 #include "ChartExport.h"
 
 #include "ChartModel.h"
+#include "settings/SafeFileWrite.h"
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace vorn::chart {
@@ -39,23 +39,19 @@ QByteArray renderChartSvg(ChartModel &model, QSize size, const AfterDrawHandler 
 bool saveChartBmp(ChartModel &model, QSize size, const QString &path, const AfterDrawHandler &afterDraw,
                   QString *error)
 {
-    const QImage image = renderChartImage(model, size, afterDraw);
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else {
-        QImageWriter writer(&file, "bmp");
-        if (!writer.write(image))
-            reason = writer.errorString();
-        else if (!file.commit())
-            reason = file.errorString();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (!writer.write(renderChartImage(model, size, afterDraw))) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
+        return false;
     }
-    if (reason.isEmpty())
-        return true;
-    if (error)
-        *error = QStringLiteral("%1: %2").arg(path, reason);
-    return false;
+    const FileWriteResult written = writeFileSafely(path, bytes);
+    if (!written.ok && error)
+        *error = written.errorText;
+    return written.ok;
 }
 
 QMimeData *chartMimeData(ChartModel &model, QSize size, const AfterDrawHandler &afterDraw)

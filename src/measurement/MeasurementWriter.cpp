@@ -8,7 +8,6 @@
 #include "settings/NumberFormat.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -202,22 +201,7 @@ QByteArray writeMeasurement(const TFile_Datas &record)
 
 SaveResult saveMeasurementFile(const QString &path, const TFile_Datas &record)
 {
-    const auto failure = [&](const QFileDevice &file) {
-        return SaveResult{false, QDir::toNativeSeparators(path) + QLatin1StringView(": ")
-                                     + file.errorString()};
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file);
-    const QByteArray bytes = writeMeasurement(record);
-    if (file.write(bytes) != bytes.size()) {
-        const SaveResult result = failure(file);
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit())
-        return failure(file);
-    return SaveResult{true, {}};
+    return writeFileSafely(path, writeMeasurement(record));
 }
 
 QString measurementSavePath(const QString &chosenPath)

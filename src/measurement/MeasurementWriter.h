@@ -2,6 +2,7 @@
 #pragma once
 
 #include "MeasurementRecord.h"
+#include "settings/SafeFileWrite.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,10 +20,8 @@ namespace vorn::measurement {
 // before "<EOF>" when a text holds "<Kep>" but no picture is saved.
 QByteArray writeMeasurement(const TFile_Datas &record);
 
-struct SaveResult {
-    bool ok = false;
-    QString errorText; // "<path>: <reason>" when the save failed
-};
+// ok, or errorText "<path>: <reason>" with the system's reason.
+using SaveResult = FileWriteResult;
 
 // Writes the record to path through a temporary file beside it that replaces
 // the old file only once it is complete: a failed save leaves any existing

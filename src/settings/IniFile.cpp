@@ -3,9 +3,9 @@
 #include "IniFile.h"
 
 #include "NumberFormat.h"
+#include "SafeFileWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -59,6 +59,17 @@ std::optional<int> parseHex(QStringView digits)
             return std::nullopt;
     }
     return static_cast<int>(static_cast<quint32>(value));
+}
+
+// A value in one pair of matching double or single quotes reads without them,
+// as the Windows profile functions read it: hand-edited settings files rely
+// on that ("Fesz_Korr="1,5"").
+QString withoutQuotes(QString value)
+{
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front())
+        return value.sliced(1, value.size() - 2);
+    return value;
 }
 
 } // namespace
@@ -155,7 +166,7 @@ QString IniFile::readString(const QString &section, const QString &key,
     if (i < 0)
         return defaultValue;
     const QString &line = m_lines.at(i);
-    return line.mid(line.indexOf(u'=') + 1).trimmed();
+    return withoutQuotes(line.mid(line.indexOf(u'=') + 1).trimmed());
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
@@ -248,14 +259,9 @@ bool IniFile::save()
         m_error = QStringLiteral("%1: %2").arg(m_path, m_loadError);
         return false;
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
-        return false;
-    }
-    file.write(codepage::encodeText(text(), m_encoding));
-    if (!file.commit()) {
-        m_error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
+    const FileWriteResult written = writeFileSafely(m_path, codepage::encodeText(text(), m_encoding));
+    if (!written.ok) {
+        m_error = written.errorText;
         return false;
     }
     m_existed = true;

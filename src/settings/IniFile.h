@@ -17,7 +17,8 @@ namespace vorn {
 // Matching: section and key names are compared without regard to letter case,
 // with surrounding blanks ignored; the first occurrence of a section or key
 // counts. Lines that begin with ";" are comments. A read value is the text after
-// the first "=" with surrounding blanks removed.
+// the first "=" with surrounding blanks removed, then without one pair of
+// matching quotes ("..." or '...') around it; writing adds none.
 class IniFile {
 public:
     // Reads path. A missing file reads as empty and is created by save(); a file

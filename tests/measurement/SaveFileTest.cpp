@@ -2,6 +2,7 @@
 #include "MeasurementTestSupport.h"
 
 #include "measurement/MeasurementWriter.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -72,6 +73,24 @@ TEST_F(SaveFile, WriteFailingHalfwayLeavesTheOldFileUntouched)
     EXPECT_TRUE(saved.errorText.contains(QDir::toNativeSeparators(path)));
     EXPECT_EQ(contents(path), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("run.VRN")});
+}
+
+TEST_F(SaveFile, FullDiskNamesTheReasonAndKeepsTheOldFile)
+{
+    const vorn::test::SmallDisk disk("1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << "no right to mount a small tmpfs here";
+    const QString path = disk.filePath(QStringLiteral("run.VRN"));
+    const TFile_Datas small = loaded(dataFile("worked_example.VRN"));
+    ASSERT_TRUE(saveMeasurementFile(path, small).ok);
+    TFile_Datas big = small;
+    big.Meres_Datas.assign(150000, small.Meres_Datas.front()); // about 2 MB
+
+    const SaveResult saved = saveMeasurementFile(path, big);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.errorText.toStdString(), (path + QStringLiteral(": No space left on device")).toStdString());
+    EXPECT_EQ(contents(path), writeMeasurement(small));
+    EXPECT_EQ(QDir(disk.filePath({})).entryList(QDir::Files), QStringList{QStringLiteral("run.VRN")});
 }
 
 TEST_F(SaveFile, ReadOnlyFolderFailsAndKeepsTheOldFile)

@@ -67,6 +67,24 @@ TEST_F(IniFileTest, ValueIsEverythingAfterTheFirstEquals)
     EXPECT_EQ(ini.readString(u"S"_s, u"empty"_s, u"dflt"_s), u""_s);
 }
 
+TEST_F(IniFileTest, OnePairOfMatchingQuotesAroundAValueIsDropped)
+{
+    const IniFile ini = open("[S]\r\nf = \"1,5\" \r\ns='a b'\r\nkept=\"\"x\"\"\r\nmixed=\"x'\r\n"
+                             "one=\"\r\nempty=''\r\ninner=a \"b\"\r\n");
+    const auto read = [&](const char *key) { return ini.readString(u"S"_s, QLatin1String(key), u"?"_s); };
+    EXPECT_EQ(read("f"), u"1,5"_s);
+    EXPECT_EQ(read("s"), u"a b"_s);
+    EXPECT_EQ(read("kept"), u"\"x\""_s);
+    EXPECT_EQ(read("mixed"), u"\"x'"_s);
+    EXPECT_EQ(read("one"), u"\""_s);
+    EXPECT_EQ(read("empty"), u""_s);
+    EXPECT_EQ(read("inner"), u"a \"b\""_s);
+    SeparatorScope comma(u',');
+    EXPECT_EQ(ini.readFloat(u"S"_s, u"f"_s, 7.0), 1.5);
+    // The section reader gives lines as they stand.
+    EXPECT_TRUE(ini.readSection(u"S"_s).contains(u"f= \"1,5\" "_s));
+}
+
 TEST_F(IniFileTest, CommentsAndKeylessLinesAreNoKeys)
 {
     const IniFile ini = open("[S]\r\n;k=1\r\n  ; k=2\r\nk\r\nk=3\r\n");

@@ -90,7 +90,7 @@ void TFrm_Main::createBanner()
     m_banner = new MainBanner(central);
     m_mdi = new QMdiArea(central);
     m_mdi->setObjectName(QStringLiteral("ClientArea"));
-    m_mdi->setBackground(QColor(0xDD, 0xE3, 0xE8));
+    m_mdi->setBackground(Qt::white);
     m_panel3 = new QWidget(central);
     m_panel3->setObjectName(QStringLiteral("Panel3"));
     m_panel3->setFixedHeight(26);

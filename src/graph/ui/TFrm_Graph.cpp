@@ -139,12 +139,15 @@ void TFrm_Graph::buildPanel(QWidget *row)
     Cmb_Time->setObjectName(QStringLiteral("Cmb_Time"));
     Cmb_Time->addItems({QString(), QString(), QString()});
     Cmb_Time->setMinimumWidth(64);
+    // Picking a unit with the mouse leaves the keys with the chart.
+    Cmb_Time->setFocusPolicy(Qt::TabFocus);
     Lbl_Amper = panelLabel(row, "Lbl_Amper", false);
     aram_lab = panelLabel(row, "aram_lab", true, 72);
     aram_lab->setText(QStringLiteral("0A"));
     cbA = new QCheckBox(row);
     cbA->setObjectName(QStringLiteral("cbA"));
     cbA->setChecked(true);
+    cbA->setFocusPolicy(Qt::TabFocus);
     Lbl_Volt = panelLabel(row, "Lbl_Volt", false);
     fesz_lab = panelLabel(row, "fesz_lab", true, 72);
     fesz_lab->setText(QStringLiteral("0V"));
@@ -310,6 +313,7 @@ void TFrm_Graph::cbAClick()
 void TFrm_Graph::FormActivate()
 {
     SetMenu();
+    focusChart();
 }
 
 // ---- language ---------------------------------------------------------------

@@ -155,6 +155,9 @@ private:
     void drawMarkerLine(vorn::chart::ChartCanvas &canvas) const;
     void movePointerToSample(int k);
     bool rangeEditHasFocus() const;
+    // Gives the chart the keyboard focus, so that the arrow keys reach it,
+    // unless a range edit has it.
+    void focusChart();
 
     TFrm_Main &m_main;
     int m_markerIndex = -1;

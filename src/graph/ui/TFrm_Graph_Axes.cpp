@@ -6,6 +6,7 @@
 #include "engines/ChartCanvas.h"
 #include "engines/ChartWidget.h"
 #include "graph/CutRange.h"
+#include "graph/GraphTexts.h"
 #include "graph/SavedView.h"
 
 #include <QComboBox>
@@ -216,16 +217,25 @@ void TFrm_Graph::_igKeyDown()
 
 void TFrm_Graph::Btn_CutClick()
 {
-    // Cutting loses samples: only a clear yes goes ahead.
-    if (m_main.Sajat_Dlg(m_main.texts.Text_List(131), dtQuestion) != drYes)
-        return;
+    using vorn::graph::CutRefusal;
     const auto plan = vorn::graph::planCut(File_Datas.Meres_Datas.size(), File_Datas.Mint_ido,
                                            Cmb_Time->currentIndex(),
                                            rangeOf(Main_Chart->bottomAxis()), _tol->text(),
                                            _ig->text());
-    const auto *cut = std::get_if<vorn::graph::CutPlan>(&plan);
-    if (!cut)
-        return; // too few samples would remain: the measurement stays whole
+    // A cut that cannot be made is explained before the user is asked to
+    // agree to losing samples; the measurement stays whole.
+    if (const auto *refusal = std::get_if<CutRefusal>(&plan)) {
+        if (*refusal == CutRefusal::NoSamplingInterval)
+            m_main.Sajat_Dlg(m_main.texts.Text_List(vorn::graph::kTextCutNeedsSamplingInterval),
+                             dtInformation);
+        else
+            m_main.Sajat_Dlg(m_main.texts.Err_List(12), dtError);
+        return;
+    }
+    // Cutting loses samples: only a clear yes goes ahead.
+    if (m_main.Sajat_Dlg(m_main.texts.Text_List(131), dtQuestion) != drYes)
+        return;
+    const vorn::graph::CutPlan *cut = std::get_if<vorn::graph::CutPlan>(&plan);
     vorn::graph::applyCut(File_Datas, *cut);
     showMinimized();
     Fill_Child_Diagram();

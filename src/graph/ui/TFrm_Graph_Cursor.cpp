@@ -26,6 +26,16 @@ void TFrm_Graph::Btn_MarkClick()
     bZoom->setChecked(false);
     m_markerIndex = -1;
     Main_Chart->refresh();
+    // The arrow keys step the marker from the moment marker mode begins.
+    if (Btn_Mark->isChecked())
+        Main_Chart->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrm_Graph::focusChart()
+{
+    // A range edit keeps the keys while the user types into it.
+    if (!rangeEditHasFocus())
+        Main_Chart->setFocus(Qt::OtherFocusReason);
 }
 
 bool TFrm_Graph::timeWindowHolds(double value) const
@@ -44,6 +54,7 @@ void TFrm_Graph::Main_ChartMouseMove(int X, int Y)
         Zoom_Img->move(X + 3, Y + 3);
     if (!Btn_Mark->isChecked())
         return;
+    focusChart();
     if (Is_Step_Move) {
         Is_Step_Move = false;
         // Only the move that the keyboard step made is swallowed.

@@ -3,6 +3,8 @@
 // the edits stand on the chart.
 #include "GraphWindowTestSupport.h"
 
+#include "graph/GraphTexts.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -243,14 +245,17 @@ TEST_F(Axes, CutKeepsTheSamplesOfTheTimeWindowOnScreen)
     EXPECT_TRUE(graph->isMaximized());
 }
 
-TEST_F(Axes, ACutThatWouldKeepFewerThanTwoSamplesOrIsDeclinedChangesNothing)
+TEST_F(Axes, ACutThatCannotBeMadeIsExplainedAndADeclinedOneChangesNothing)
 {
     TFrm_Graph *graph = open(writeFile(QStringLiteral("run.VRN"), sampleRecord(100, 60, 15)));
     pickUnit(graph, 0);
     graph->Main_Chart->bottomAxis()->setRange(600, 700);
     drawn(graph);
-    answer({drYes, drNo, drOk});
-    graph->Btn_CutClick();
+    answer({drNo, drOk});
+    graph->Btn_CutClick(); // would keep one sample: told so, not asked
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, main->texts.Err_List(12));
+    EXPECT_EQ(messages[0].kind, dtError);
     graph->Main_Chart->bottomAxis()->setRange(600, 1800);
     drawn(graph);
     graph->Btn_CutClick();
@@ -259,6 +264,15 @@ TEST_F(Axes, ACutThatWouldKeepFewerThanTwoSamplesOrIsDeclinedChangesNothing)
     EXPECT_EQ(graph->File_Datas.Meres_Datas.size(), 100u);
     EXPECT_EQ(graph->Series1->count(), 100);
     EXPECT_FALSE(graph->Is_Modified);
+
+    // A file without a sampling interval has no times to cut by.
+    TFrm_Graph *untimed = open(writeFile(QStringLiteral("untimed.VRN"), sampleRecord(100, 0, 15)));
+    ASSERT_NE(untimed, nullptr);
+    untimed->Btn_CutClick();
+    ASSERT_EQ(messages.size(), 4);
+    EXPECT_EQ(messages[3].text, main->texts.Text_List(vorn::graph::kTextCutNeedsSamplingInterval));
+    EXPECT_EQ(untimed->File_Datas.Meres_Datas.size(), 100u);
+    EXPECT_FALSE(untimed->Is_Modified);
 }
 
 // ---- placing the edits ------------------------------------------------------

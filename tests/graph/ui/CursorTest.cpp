@@ -5,6 +5,7 @@
 #include "measurement/ui/TFrm_LoadGraph.h"
 #include "settings/SettingsFile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -45,6 +47,21 @@ protected:
     {
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
         QCoreApplication::sendEvent(graph->Main_Chart, &press);
+    }
+    // A key as the user presses it: to the widget that has the focus.
+    void pressOnFocus(int key)
+    {
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(focused, &press);
+    }
+    void activate(TFrm_Graph *window)
+    {
+        main->activateWindow();
+        ASSERT_TRUE(waitUntil([&] { return main->isActiveWindow(); }));
+        main->mdiArea()->setActiveSubWindow(window);
+        QCoreApplication::processEvents();
     }
     QColor color(int bgr) const { return vorn::colorFromBgr(bgr); }
 
@@ -166,6 +183,46 @@ TEST_F(Cursor, AKeyStepMovesThePointerAndOnlyThatMoveIsSwallowed)
     moveToSample(17);
     EXPECT_EQ(graph->Current_Data_Point, 17);
     EXPECT_NE(graph->fesz_lab->text(), u"kept");
+}
+
+TEST_F(Cursor, ArrowKeysReachTheChartWhenTheWindowIsActiveAndNoEditIsInUse)
+{
+    graph = open(writeFile(QStringLiteral("run.VRN"), sampleRecord(40, 30, 20)));
+    ASSERT_NE(graph, nullptr);
+    activate(graph);
+    // A fresh window: from the first sample on, before any mouse movement.
+    graph->Btn_Mark->setChecked(true);
+    pressOnFocus(Qt::Key_Right);
+    pressOnFocus(Qt::Key_Right);
+    EXPECT_EQ(graph->Current_Data_Point, 2);
+
+    // Back from another window with the focus last left in the panel.
+    TFrm_Graph *other = open(writeFile(QStringLiteral("other.VRN"), sampleRecord(40, 30, 20)));
+    ASSERT_NE(other, nullptr);
+    graph->Cmb_Time->setFocus(Qt::TabFocusReason);
+    activate(other);
+    activate(graph);
+    pressOnFocus(Qt::Key_Right);
+    EXPECT_EQ(graph->Current_Data_Point, 3);
+
+    // Marker mode switched on anew.
+    graph->Cmb_Time->setFocus(Qt::TabFocusReason);
+    graph->Btn_Mark->click();
+    graph->Btn_Mark->click();
+    pressOnFocus(Qt::Key_Right);
+    EXPECT_EQ(graph->Current_Data_Point, 4);
+
+    // The mouse over the chart leaves the keys with a range edit being typed into.
+    graph->_ig->setFocus();
+    moveToSample(10);
+    pressOnFocus(Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), graph->_ig);
+    EXPECT_EQ(graph->Current_Data_Point, 10);
+    // Otherwise the chart takes the keys when the mouse moves over it.
+    graph->Cmb_Time->setFocus(Qt::TabFocusReason);
+    moveToSample(12);
+    pressOnFocus(Qt::Key_Right);
+    EXPECT_EQ(graph->Current_Data_Point, 13);
 }
 
 TEST_F(Cursor, KeysDoNothingWhileARangeEditHasTheFocus)
