@@ -4,7 +4,9 @@
 
 #include "SaveLoad.h"
 #include "TFrm_Main.h"
+#include "UserPrompts.h"
 #include "engines/ChartWidget.h"
+#include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
 
@@ -12,11 +14,13 @@
 #include <QCursor>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -137,16 +141,19 @@ private:
     QList<Step> graphSteps();
     QList<Step> dialogSteps();
     QList<Step> settingsSteps();
+    QList<Step> exchangeSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
     QDeadlineTimer m_deadline;
     QList<Step> m_steps;
+    QTemporaryDir m_exportFolder;
 };
 
 void ScreenshotTour::buildSteps()
 {
     m_steps = graphSteps() + dialogSteps() + settingsSteps();
+    m_steps += exchangeSteps();
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
@@ -225,6 +232,37 @@ QList<ScreenshotTour::Step> ScreenshotTour::settingsSteps()
         },
         [this] {
             modalShot(QStringLiteral("14_correction_dialog"), [this] { m_main->Menu_CorrectionClick(); });
+        },
+    };
+}
+
+// The drive the tour's pendrive window lists: the folder of the first measurement.
+class TourDrive : public vorn::exchange::DriveSource {
+public:
+    explicit TourDrive(QString root) : m_root(std::move(root)) {}
+    QList<vorn::exchange::RemovableDrive> removableDrives() const override { return {{m_root, false}}; }
+
+private:
+    QString m_root;
+};
+
+QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
+{
+    return {
+        [this] {
+            auto *pendrive = m_main->findChild<TFrm_Pendrive *>();
+            if (!pendrive)
+                return;
+            const QString first = QCoreApplication::arguments().value(1);
+            pendrive->setDriveSource(std::make_shared<TourDrive>(QFileInfo(first).absolutePath()));
+            modalShot(QStringLiteral("15_pendrive_window"), [this] { m_main->Btn_PenDriveClick(); });
+        },
+        [this] {
+            // The export's closing message over its progress window at 100 %.
+            const QString target = m_exportFolder.filePath(QStringLiteral("tour.xlsx"));
+            vorn::prompts::setSaveFileHook([target](const vorn::prompts::FileRequest &) { return target; });
+            modalShot(QStringLiteral("16_export_progress_and_message"), [this] { m_main->Menu_Exp_ExcelClick(); });
+            vorn::prompts::setSaveFileHook({});
         },
     };
 }

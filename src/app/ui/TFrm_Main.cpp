@@ -10,6 +10,8 @@
 #include "TFrm_Rename.h"
 #include "ToolTipStyle.h"
 #include "app/Artwork.h"
+#include "exchange/ui/ExcelExport.h"
+#include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "settings/ui/TFrm_Correction.h"
 #include "settings/ui/TFrm_Settings.h"
@@ -319,12 +321,18 @@ void TFrm_Main::Btn_CertClick()
 
 void TFrm_Main::Btn_PenDriveClick()
 {
-    // The pendrive scan arrives with the pendrive window.
+    Time_Pendrive->stop();
+    if (!m_pendrive)
+        return;
+    Talalat = m_pendrive->Scan();
+    if (Talalat)
+        m_pendrive->exec();
 }
 
 void TFrm_Main::Menu_Exp_ExcelClick()
 {
-    // The spreadsheet export arrives with the export.
+    if (TFrm_Graph *graph = activeGraph())
+        vorn::exchange::Save_ExcelToFile(exchangeHost(), graph->File_Datas);
 }
 
 void TFrm_Main::Menu_SettingClick()
