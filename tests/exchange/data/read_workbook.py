@@ -36,8 +36,10 @@ def sheet_of(ws, widths):
 
 def main():
     widths = len(sys.argv) > 2 and sys.argv[2] == "widths"
-    wb = openpyxl.load_workbook(sys.argv[1], read_only=not widths)
-    print(json.dumps([sheet_of(ws, widths) for ws in wb.worksheets]))
+    # Opened as a stream, so that a name without ".xlsx" is read too.
+    with open(sys.argv[1], "rb") as stream:
+        wb = openpyxl.load_workbook(stream, read_only=not widths)
+        print(json.dumps([sheet_of(ws, widths) for ws in wb.worksheets]))
 
 
 main()
