@@ -258,12 +258,24 @@ QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
             modalShot(QStringLiteral("15_pendrive_window"), [this] { m_main->Btn_PenDriveClick(); });
         },
         [this] {
-            // The export's closing message over its progress window at 100 %.
+            auto *progress = new TFrm_LoadGraph(m_main, m_main->texts);
+            progress->setObjectName(QStringLiteral("TourExport"));
+            progress->Set_Calc_E();
+            progress->show();
+            progress->Calc_sz_E(0, 100, 0, 100, 42, true);
+        },
+        [this] {
+            shot(QStringLiteral("16_export_progress"));
+            delete m_main->findChild<TFrm_LoadGraph *>(QStringLiteral("TourExport"));
+        },
+        [this] {
+            // A real export of the active measurement, up to its closing message.
             const QString target = m_exportFolder.filePath(QStringLiteral("tour.xlsx"));
             vorn::prompts::setSaveFileHook([target](const vorn::prompts::FileRequest &) { return target; });
-            modalShot(QStringLiteral("16_export_progress_and_message"), [this] { m_main->Menu_Exp_ExcelClick(); });
+            modalShot(QStringLiteral("17_export_message"), [this] { m_main->Menu_Exp_ExcelClick(); });
             vorn::prompts::setSaveFileHook({});
         },
+        [this] { menuShot(QStringLiteral("18_window_menu_after_export"), m_main->Fmenu_Window); },
     };
 }
 

@@ -70,7 +70,7 @@ void TFrm_Main::updateCaption()
 
 bool TFrm_Main::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Fmenu_Window && event->type() == QEvent::EnabledChange)
+    if (watched == Fmenu_Window && event->type() == QEvent::EnabledChange && isEnabled())
         syncWindowMenu(Fmenu_Window->isEnabled());
     return QMainWindow::eventFilter(watched, event);
 }

@@ -21,6 +21,7 @@ constexpr int kButtonGap = 12;
 constexpr int kPanelGap = 14;
 constexpr int kBottomMargin = 12;
 constexpr int kPathColumn = 1;
+constexpr int kRowPadding = 4;
 
 } // namespace
 
@@ -102,8 +103,13 @@ void TFrm_Pendrive::Clear_Lista()
 
 void TFrm_Pendrive::Add_Lista(const QString &FN)
 {
+    TNewListView *list = Lsv_Lista->ListView_SET();
     Lsv_Lista->NewRow();
-    Lsv_Lista->MaxRowEdit(Lsv_Lista->ListView_SET()->headerItem()->text(kPathColumn), FN);
+    Lsv_Lista->MaxRowEdit(list->headerItem()->text(kPathColumn), FN);
+    // A little taller than the text, so that the grid line under a row does
+    // not hide the underscores that file names often hold.
+    list->topLevelItem(list->topLevelItemCount() - 1)
+        ->setSizeHint(kPathColumn, QSize(0, list->fontMetrics().height() + kRowPadding));
 }
 
 void TFrm_Pendrive::Set_Language()
