@@ -195,8 +195,8 @@ void TFrm_Main::createMenus()
     Fmenu_Window->addAction(Menu_Close);
     Fmenu_Window->addSeparator()->setObjectName(QStringLiteral("N5"));
     Fmenu_Window->installEventFilter(this);
-    // (While this whole window is disabled, the menu follows it without
-    // switching: it must come back as it was.)
+    // (While this whole window is disabled, the menu entry follows it without
+    // switching the menu: it must come back as it was.)
     connect(Fmenu_Window->menuAction(), &QAction::changed, this, [this] {
         if (isEnabled())
             syncWindowMenu(Fmenu_Window->menuAction()->isEnabled());
