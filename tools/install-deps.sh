@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-gtk-platformtheme
   libgtest-dev libfast-float-dev libxlsxwriter-dev
   fonts-liberation fonts-dejavu-core
-  poppler-utils python3-openpyxl unrtf
+  poppler-utils python3-openpyxl unrtf locales
   xvfb xauth x11-apps imagemagick
   clang libclang-rt-14-dev
 )
@@ -24,4 +24,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && SUDO=sudo
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The export tests write workbooks under a decimal-comma locale.
+if ! locale -a 2>/dev/null | grep -qi '^hu_HU\.utf-\?8$'; then
+  echo "Generating the hu_HU.UTF-8 locale"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO localedef -i hu_HU -c -f UTF-8 hu_HU.UTF-8
 fi

@@ -19,5 +19,8 @@ void print(const QByteArray &bytes, FILE *stream = stdout);
 
 int runInfo(const QStringList &args);
 int runSave(const QStringList &args);
+// Writes the samples of a measurement file into a spreadsheet workbook (.xlsx)
+// under the name given, as the program's export does.
+int runExport(const QStringList &args);
 
 } // namespace vorn::ctl

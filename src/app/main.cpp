@@ -5,6 +5,7 @@
 #include "app/ui/TFrm_Loader.h"
 #include "app/ui/ScreenshotTour.h"
 #include "app/ui/TFrm_Main.h"
+#include "exchange/ui/TFrm_Pendrive.h"
 #include "settings/ui/TFrm_Settings.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int main(int argc, char **argv)
     mainWindow.setSplash(splash);
     mainWindow.setAbout(about);
     mainWindow.setSettings(settings);
+    mainWindow.setPendrive(new TFrm_Pendrive(mainWindow.exchangeHost(), &mainWindow));
 
     mainWindow.startHandOver();
     vorn::ui::armScreenshotTour();

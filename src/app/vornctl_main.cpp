@@ -26,6 +26,7 @@ struct Command {
 const Command kCommands[] = {
     {"info", "vornctl info FILE [--lang NAME] [--no-samples]", runInfo, false},
     {"save", "vornctl save IN OUT", runSave, false},
+    {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false},
 };
 
 int usage(const Command *only = nullptr)

@@ -2,9 +2,12 @@
 // windows that must be active, the re-entry guard, and dropped files.
 #include "app/SingleInstance.h"
 #include "app/ui/TFrm_Main.h"
+#include "exchange/ui/TFrm_Pendrive.h"
+#include "exchange/ui/TLxListViewSearch.h"
 #include "measurement/DosDateTime.h"
 #include "shell_test_support.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -246,6 +249,46 @@ TEST_F(QueueTest, AHandedOverPathIsQueuedOnlyByACopyShowingTheMarker)
     EXPECT_EQ(main.Load_File_List, QStringList{path});
     EXPECT_EQ(main.fileDate_report, -1);
     qunsetenv(SingleInstance::kRuntimeFolderVariable);
+}
+
+struct FakeDrives : vorn::exchange::DriveSource {
+    QList<vorn::exchange::RemovableDrive> drives;
+    QList<vorn::exchange::RemovableDrive> removableDrives() const override { return drives; }
+};
+
+TEST_F(QueueTest, ThePendriveButtonShowsTheListOnlyWithFilesAndQueuesTheChoice)
+{
+    auto drives = std::make_shared<FakeDrives>();
+    TFrm_Pendrive pendrive(main.exchangeHost(), &main);
+    pendrive.setDriveSource(drives);
+    main.setPendrive(&pendrive);
+
+    // No stick: no window, no message.
+    main.Btn_PenDriveClick();
+    EXPECT_FALSE(main.Talalat);
+    EXPECT_FALSE(pendrive.isVisible());
+
+    QTemporaryDir stick;
+    const QString path = QDir(stick.path()).filePath(QStringLiteral("run.VRN"));
+    QFile(path).open(QIODevice::WriteOnly);
+    drives->drives = {{stick.path(), false}};
+    main.Add_File_List(QStringLiteral("/queued.VRN"));
+    QTimer::singleShot(0, [&] {
+        // The modal pendrive window counts as a window the queue serves.
+        active = QApplication::activeModalWidget();
+        EXPECT_EQ(active, &pendrive);
+        main.Time_LFFTimer();
+        TNewListView *list = pendrive.Lsv_Lista->ListView_SET();
+        list->setCurrentItem(list->topLevelItem(0));
+        pendrive.Btn_Load->click();
+        if (pendrive.isVisible())
+            pendrive.reject();
+    });
+    main.Btn_PenDriveClick();
+    EXPECT_TRUE(main.Talalat);
+    EXPECT_EQ(loaded, QStringList{QStringLiteral("/queued.VRN")});
+    EXPECT_EQ(main.Load_File_List, QStringList{path});
+    EXPECT_FALSE(main.Time_Pendrive->isActive());
 }
 
 } // namespace

@@ -113,6 +113,13 @@ TEST_F(MainWindowTest, TheWindowMenuCarriesItsArrangingCommandsAndCtrlH)
     EXPECT_TRUE(main.Menu_Help->text().endsWith(QKeySequence(QStringLiteral("Ctrl+H"))
                                                     .toString(QKeySequence::NativeText)));
 
+    // Holding the whole window still for a while (as an export does) gives
+    // the menu back as it was.
+    main.setEnabled(false);
+    main.setEnabled(true);
+    EXPECT_TRUE(main.Fmenu_Window->isEnabled());
+    EXPECT_TRUE(main.Menu_cascade->isEnabled());
+
     main.Fmenu_Window->menuAction()->setEnabled(false);
     EXPECT_FALSE(main.Fmenu_Window->isEnabled());
     EXPECT_FALSE(main.Menu_cascade->isEnabled());

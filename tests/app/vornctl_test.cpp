@@ -2,12 +2,17 @@
 // JSON and exit status.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <locale.h>
 
 namespace {
 
@@ -146,4 +151,61 @@ TEST(VornctlSave, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_TRUE(save.err.contains("out.VRN"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+}
+
+TEST(VornctlExport, WorkbookUnderADecimalCommaLocaleHoldsTheSameNumbers)
+{
+    // The export must not write the user's decimal comma into the workbook.
+    const char *commaLocale = "hu_HU.UTF-8";
+    locale_t probe = newlocale(LC_NUMERIC_MASK, commaLocale, locale_t(nullptr));
+    if (!probe)
+        GTEST_SKIP() << "locale " << commaLocale << " is not installed";
+    freelocale(probe);
+
+    QTemporaryDir dir;
+    // The name is kept as given.
+    const QString out = dir.filePath(QStringLiteral("run.data"));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(commaLocale));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(VORN_BIN_DIR "/vornctl"),
+                  {QStringLiteral("export"), sample("worked_example.VRN"), out});
+    process.waitForFinished(60000);
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+
+    const QJsonArray samples = vornctl({QStringLiteral("info"), sample("worked_example.VRN")})
+                                   .json()[QLatin1String("samples")].toArray();
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(VORN_WORKBOOK_READER), out});
+    python.waitForFinished(60000);
+    const QJsonArray sheets = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    ASSERT_EQ(sheets.size(), 1) << python.readAllStandardError().constData();
+    const QJsonObject sheet = sheets[0].toObject();
+    EXPECT_EQ(sheet[QLatin1String("name")].toString(), QStringLiteral("0 s - 240 s"));
+    const auto row = [&](const char *which) {
+        QJsonArray values;
+        for (const QJsonValue &cell : sheet[QLatin1String(which)].toArray())
+            values.append(cell[QLatin1String("v")]);
+        return values;
+    };
+    const QJsonArray first = samples[0].toArray();
+    const QJsonArray last = samples[3].toArray();
+    EXPECT_EQ(row("first"), (QJsonArray{0, first[1], first[0], QStringLiteral("Charge")}));
+    EXPECT_EQ(row("last"), (QJsonArray{180, last[1], last[0], QStringLiteral("Discharge")}));
+}
+
+TEST(VornctlExport, RejectedInputAndUnwritableTargetsHaveTheirExitStatus)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(vornctl({QStringLiteral("export"), sample("worked_example.VRN")}).exitCode, 2);
+    const CtlRun missing = vornctl({QStringLiteral("export"), dir.filePath(QStringLiteral("none.VRN")),
+                                    dir.filePath(QStringLiteral("out.xlsx"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.json()[QLatin1String("error")].toInt(), 3);
+    const CtlRun noFolder = vornctl({QStringLiteral("export"), sample("worked_example.VRN"),
+                                     dir.filePath(QStringLiteral("no/out.xlsx"))});
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_TRUE(noFolder.err.contains("no")) << noFolder.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("no/out.xlsx"))));
 }

@@ -4,7 +4,9 @@
 
 #include "SaveLoad.h"
 #include "TFrm_Main.h"
+#include "UserPrompts.h"
 #include "engines/ChartWidget.h"
+#include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
 
@@ -12,11 +14,13 @@
 #include <QCursor>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -137,16 +141,19 @@ private:
     QList<Step> graphSteps();
     QList<Step> dialogSteps();
     QList<Step> settingsSteps();
+    QList<Step> exchangeSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
     QDeadlineTimer m_deadline;
     QList<Step> m_steps;
+    QTemporaryDir m_exportFolder;
 };
 
 void ScreenshotTour::buildSteps()
 {
     m_steps = graphSteps() + dialogSteps() + settingsSteps();
+    m_steps += exchangeSteps();
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
@@ -226,6 +233,49 @@ QList<ScreenshotTour::Step> ScreenshotTour::settingsSteps()
         [this] {
             modalShot(QStringLiteral("14_correction_dialog"), [this] { m_main->Menu_CorrectionClick(); });
         },
+    };
+}
+
+// The drive the tour's pendrive window lists: the folder of the first measurement.
+class TourDrive : public vorn::exchange::DriveSource {
+public:
+    explicit TourDrive(QString root) : m_root(std::move(root)) {}
+    QList<vorn::exchange::RemovableDrive> removableDrives() const override { return {{m_root, false}}; }
+
+private:
+    QString m_root;
+};
+
+QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
+{
+    return {
+        [this] {
+            auto *pendrive = m_main->findChild<TFrm_Pendrive *>();
+            if (!pendrive)
+                return;
+            const QString first = QCoreApplication::arguments().value(1);
+            pendrive->setDriveSource(std::make_shared<TourDrive>(QFileInfo(first).absolutePath()));
+            modalShot(QStringLiteral("15_pendrive_window"), [this] { m_main->Btn_PenDriveClick(); });
+        },
+        [this] {
+            auto *progress = new TFrm_LoadGraph(m_main, m_main->texts);
+            progress->setObjectName(QStringLiteral("TourExport"));
+            progress->Set_Calc_E();
+            progress->show();
+            progress->Calc_sz_E(0, 100, 0, 100, 42, true);
+        },
+        [this] {
+            shot(QStringLiteral("16_export_progress"));
+            delete m_main->findChild<TFrm_LoadGraph *>(QStringLiteral("TourExport"));
+        },
+        [this] {
+            // A real export of the active measurement, up to its closing message.
+            const QString target = m_exportFolder.filePath(QStringLiteral("tour.xlsx"));
+            vorn::prompts::setSaveFileHook([target](const vorn::prompts::FileRequest &) { return target; });
+            modalShot(QStringLiteral("17_export_message"), [this] { m_main->Menu_Exp_ExcelClick(); });
+            vorn::prompts::setSaveFileHook({});
+        },
+        [this] { menuShot(QStringLiteral("18_window_menu_after_export"), m_main->Fmenu_Window); },
     };
 }
 

@@ -10,6 +10,8 @@
 #include "TFrm_Rename.h"
 #include "ToolTipStyle.h"
 #include "app/Artwork.h"
+#include "exchange/ui/ExcelExport.h"
+#include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "settings/ui/TFrm_Correction.h"
 #include "settings/ui/TFrm_Settings.h"
@@ -193,8 +195,12 @@ void TFrm_Main::createMenus()
     Fmenu_Window->addAction(Menu_Close);
     Fmenu_Window->addSeparator()->setObjectName(QStringLiteral("N5"));
     Fmenu_Window->installEventFilter(this);
-    connect(Fmenu_Window->menuAction(), &QAction::changed, this,
-            [this] { syncWindowMenu(Fmenu_Window->menuAction()->isEnabled()); });
+    // (While this whole window is disabled, the menu entry follows it without
+    // switching the menu: it must come back as it was.)
+    connect(Fmenu_Window->menuAction(), &QAction::changed, this, [this] {
+        if (isEnabled())
+            syncWindowMenu(Fmenu_Window->menuAction()->isEnabled());
+    });
 
     Fmenu_Help = menuBar()->addMenu(QString());
     Fmenu_Help->setObjectName(QStringLiteral("Fmenu_Help"));
@@ -319,12 +325,18 @@ void TFrm_Main::Btn_CertClick()
 
 void TFrm_Main::Btn_PenDriveClick()
 {
-    // The pendrive scan arrives with the pendrive window.
+    Time_Pendrive->stop();
+    if (!m_pendrive)
+        return;
+    Talalat = m_pendrive->Scan();
+    if (Talalat)
+        m_pendrive->exec();
 }
 
 void TFrm_Main::Menu_Exp_ExcelClick()
 {
-    // The spreadsheet export arrives with the export.
+    if (TFrm_Graph *graph = activeGraph())
+        vorn::exchange::Save_ExcelToFile(exchangeHost(), graph->File_Datas);
 }
 
 void TFrm_Main::Menu_SettingClick()

@@ -24,6 +24,8 @@ class TFrm_Graph;
 class TFrm_Loader;
 class TFrm_About;
 class TFrm_Settings;
+class TFrm_Pendrive;
+namespace vorn::exchange { struct ExchangeHost; }
 class HandOverServer;
 class MainBanner;
 
@@ -61,6 +63,10 @@ public:
     void setSplash(TFrm_Loader *splash) { m_splash = splash; }
     void setAbout(TFrm_About *about) { m_about = about; }
     void setSettings(TFrm_Settings *settings) { m_settings = settings; }
+    // The pendrive window, made once at start; its timer is bound to its scan.
+    void setPendrive(TFrm_Pendrive *pendrive);
+    // What the export and the pendrive window need from this window.
+    vorn::exchange::ExchangeHost exchangeHost();
 
     // The caption: base, or base + " - [" + the active graph window's caption
     // + "]" while that window is maximised. The start-up sets the base to the
@@ -146,6 +152,7 @@ private:
     TFrm_Loader *m_splash = nullptr;
     TFrm_About *m_about = nullptr;
     TFrm_Settings *m_settings = nullptr;
+    TFrm_Pendrive *m_pendrive = nullptr;
     HandOverServer *m_handOver = nullptr;
     QString m_baseCaption;
     QString m_helpCaption;

@@ -70,8 +70,10 @@ void TFrm_Main::updateCaption()
 
 bool TFrm_Main::eventFilter(QObject *watched, QEvent *event)
 {
+    // Only the menu's own switch counts: while this whole window is disabled,
+    // the menu is disabled with it and must come back as it was.
     if (watched == Fmenu_Window && event->type() == QEvent::EnabledChange)
-        syncWindowMenu(Fmenu_Window->isEnabled());
+        syncWindowMenu(!Fmenu_Window->testAttribute(Qt::WA_ForceDisabled));
     return QMainWindow::eventFilter(watched, event);
 }
 
