@@ -19,5 +19,6 @@ void print(const QByteArray &bytes, FILE *stream = stdout);
 
 int runInfo(const QStringList &args);
 int runSave(const QStringList &args);
+int runReport(const QStringList &args);
 
 } // namespace vorn::ctl

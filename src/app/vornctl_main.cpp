@@ -26,6 +26,7 @@ struct Command {
 const Command kCommands[] = {
     {"info", "vornctl info FILE [--lang NAME] [--no-samples]", runInfo, false},
     {"save", "vornctl save IN OUT", runSave, false},
+    {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true},
 };
 
 int usage(const Command *only = nullptr)
