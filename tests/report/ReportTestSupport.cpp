@@ -11,11 +11,6 @@
 
 #include <cstdlib>
 
-void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace reporttest {
 
 namespace {

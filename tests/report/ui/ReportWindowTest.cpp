@@ -20,9 +20,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -172,6 +174,135 @@ TEST_F(ReportWindowTest, LabelsArePlacedDescribedRefusedAndDeleted)
     mouse(QEvent::MouseButtonPress, onLabel, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(r.labels.activeCount(), 0);
     EXPECT_TRUE(graph->Is_Modified);
+}
+
+TEST_F(ReportWindowTest, WindowPdfIsTheOneVornctlWrites)
+{
+    QImage logo(90, 40, QImage::Format_RGB32);
+    logo.fill(QColor(30, 90, 200));
+    ASSERT_TRUE(data().writeLogo(logo));
+    ASSERT_TRUE(data().writeIdentification({QStringLiteral("Default"), QStringLiteral("Lab"), QString(), QString()}));
+    TFrm_Report &r = openReport();
+    saveAnswer = filePath(QStringLiteral("window.report.pdf"));
+    r.Btn_PDFClick();
+    const QString windowPdf = filePath(QStringLiteral("window.pdf"));
+    ASSERT_TRUE(QFile::exists(windowPdf)) << "cut at the file name's first dot";
+
+    vorn::measurement::ReadResult fresh = vorn::measurement::readMeasurementFile(filePath(QStringLiteral("run.VRN")));
+    ASSERT_TRUE(fresh.ok());
+    vorn::report::RecordReportOptions options;
+    options.colors = {main->_c2, main->_c5, main->_c6, main->_c8};
+    options.fileDate = main->fileDate_report;
+    const QString ctlPdf = filePath(QStringLiteral("ctl.pdf"));
+    ASSERT_TRUE(vorn::report::writeRecordReport(fresh.record, main->texts, data(), options, ctlPdf).ok());
+
+    // Only the date line ("VORN " and the time of printing) may differ.
+    const auto withoutDate = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("VORN [^\n]*")));
+    };
+    EXPECT_EQ(withoutDate(reporttest::pdfText(windowPdf)), withoutDate(reporttest::pdfText(ctlPdf)));
+    QImage a = reporttest::pdfPage(windowPdf, 1);
+    QImage b = reporttest::pdfPage(ctlPdf, 1);
+    ASSERT_EQ(a.size(), b.size());
+    const QRect dateLine(a.width() / 2, 0, a.width() / 2, a.height() / 12);
+    for (QImage *page : {&a, &b}) {
+        QPainter painter(page);
+        painter.fillRect(dateLine, Qt::white);
+    }
+    EXPECT_EQ(a, b);
+}
+
+TEST_F(ReportWindowTest, PreviewShowsTheReportInBlackAndWhiteThenTheColoursReturn)
+{
+    TFrm_Report &r = openReport();
+    r.Chb_black->setChecked(true);
+    int pages = 0;
+    bool monochromeWhileShown = false;
+    TFrm_Report::setPreviewHook([&](QPrintPreviewDialog &preview) {
+        auto *widget = preview.findChild<QPrintPreviewWidget *>();
+        ASSERT_NE(widget, nullptr);
+        widget->updatePreview();
+        pages = widget->pageCount();
+        monochromeWhileShown = r.JChart->isMonochrome();
+        // The preview offers the PDF too.
+        saveAnswer = filePath(QStringLiteral("from_preview"));
+        preview.findChild<QAction *>(QStringLiteral("PreviewPdf"))->trigger();
+    });
+    r.Btn_PrintClick();
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(monochromeWhileShown);
+    EXPECT_FALSE(r.JChart->isMonochrome());
+    EXPECT_EQ(r.JChart->backgroundColor(), vorn::colorFromBgr(main->_c2));
+    EXPECT_EQ(reporttest::pdfPages(filePath(QStringLiteral("from_preview.pdf"))), 1);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ReportWindowTest, PdfThatCannotBeWrittenIsReportedAndTheChartRestored)
+{
+    TFrm_Report &r = openReport();
+    r.Chb_black->setChecked(true);
+    saveAnswer = filePath(QStringLiteral("missing/folder/r.pdf"));
+    r.Btn_PDFClick();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().text.startsWith(main->texts.Err_List(14)));
+    EXPECT_TRUE(messages.first().text.contains(QStringLiteral("missing"))) << messages.first().text.toStdString();
+    EXPECT_FALSE(r.JChart->isMonochrome());
+}
+
+TEST_F(ReportWindowTest, LogoIsImportedIntoTheDataFolderAndDeleted)
+{
+    QImage picture(60, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    const QString png = filePath(QStringLiteral("logo.png"));
+    ASSERT_TRUE(picture.save(png));
+    TFrm_Report &r = openReport();
+    vorn::prompts::setOpenFileHook([png](const vorn::prompts::FileRequest &) { return png; });
+    r.Logo01Click();
+    EXPECT_TRUE(graph->File_Datas.Use_Kep);
+    EXPECT_EQ(graph->File_Datas.Kep.image().size(), QSize(60, 30));
+    EXPECT_EQ(data().readLogo().size(), QSize(60, 30));
+    EXPECT_FALSE(r.Lbl_Logo1->isVisibleTo(&r));
+
+    r.Logo02Click();
+    EXPECT_FALSE(graph->File_Datas.Use_Kep);
+    EXPECT_TRUE(data().readLogo().isNull());
+    EXPECT_TRUE(r.Lbl_Logo1->isVisibleTo(&r));
+}
+
+TEST_F(ReportWindowTest, CompanyToolbarUnfoldsAndFormatsTheSelection)
+{
+    TFrm_Report &r = openReport();
+    const int boxTop = r.Mem_cegparams->y();
+    EXPECT_EQ(r.Pan_felugro_ceg->y(), boxTop - 16);
+    r.Img_UpClick();
+    EXPECT_EQ(r.Pan_felugro_ceg->geometry(), QRect(r.Mem_cegparams->x() + 5, boxTop - 54, 400, 54));
+    EXPECT_TRUE(r.Img_Down->isVisibleTo(&r));
+
+    r.Mem_cegparams->setPlainText(QStringLiteral("Acme Ltd."));
+    r.Mem_cegparams->selectAll();
+    r.Btn_Bold->click();
+    EXPECT_TRUE(r.Btn_Bold->isChecked());
+    EXPECT_EQ(r.Mem_cegparams->textCursor().charFormat().fontWeight(), QFont::Bold);
+    r.Btn_Right->click();
+    EXPECT_EQ(r.Mem_cegparams->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    r.Img_DownClick();
+    EXPECT_EQ(r.Pan_felugro_ceg->geometry(), QRect(r.Mem_cegparams->x() + 5, boxTop - 17, 400, 24));
+}
+
+TEST_F(ReportWindowTest, ChartGoesToABitmapFileAndTheClipboard)
+{
+    TFrm_Report &r = openReport();
+    saveAnswer = filePath(QStringLiteral("chart.bmp"));
+    r.SpeedButton3Click();
+    EXPECT_EQ(QImage(filePath(QStringLiteral("chart.bmp.BMP"))).size(), vorn::report::kReportChartSize);
+    r.SpeedButton4Click();
+    const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(clip, nullptr);
+    EXPECT_TRUE(clip->hasImage());
+    EXPECT_TRUE(clip->hasFormat(QStringLiteral("image/svg+xml")));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.at(0).text, main->texts.Text_List(56));
+    EXPECT_EQ(messages.at(1).text, main->texts.Text_List(55));
 }
 
 } // namespace
