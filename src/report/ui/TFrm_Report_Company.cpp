@@ -94,6 +94,9 @@ void TFrm_Report::buildCompanyEditor(QWidget *body)
     Mem_cegparams->setObjectName(QStringLiteral("Mem_cegparams"));
     Mem_cegparams->setGeometry(kCompanyBox);
     Mem_cegparams->setAcceptRichText(true);
+    // The box's own font is the block's starting font: the printed block and
+    // vornctl's start from the same one.
+    Mem_cegparams->setFont(vorn::report::companyBlockFont());
     // The selection stays visible while the toolbar has the focus.
     QPalette palette = Mem_cegparams->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})

@@ -25,6 +25,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
