@@ -39,15 +39,21 @@ public:
 
     // --- Memo --- Text lines joined by "\n"; font, colour and alignment.
     QString text() const { return m_text; }
-    void setText(const QString &text) { m_text = text; }
+    void setText(const QString &text);
     void addLine(const QString &line);  // appends a line (no blank first line on an empty memo)
-    void clear() { m_text.clear(); }
+    void clear() { setText(QString()); }
     QFont font() const { return m_font; }
     void setFont(const QFont &font) { m_font = font; }
     QColor fontColor() const { return m_fontColor; }
     void setFontColor(const QColor &color) { m_fontColor = color; }
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment) { m_alignment = alignment; }
+    // Long lines wrap at word boundaries; text beyond the box is cut off.
+    // A memo with both off prints its text in one line even where it is
+    // wider or taller than its box (the verdict, whose box is small).
+    bool wordWrap = true, clipped = true;
+    // Distance of the text from the box's left/right and top edges.
+    static constexpr double kGapX = 2.0, kGapY = 1.0;
 
     // --- Picture --- Either a bitmap or a vector drawing (never both).
     // Drawing flags: stretched into the frame (keeping proportions when
@@ -75,6 +81,7 @@ private:
     QString m_name;
     QRectF m_geometry;
     QString m_text;
+    bool m_hasLines = false;  // an empty text may still be one empty line
     QFont m_font;
     QColor m_fontColor = Qt::black;
     Qt::Alignment m_alignment = Qt::AlignLeft;

@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct ReportPage {
     QString name;
     bool visible = true;
     QPageLayout layout;           // paper size, orientation and margins
+    QString bandName;
     double bandTop = 0;           // the report-title band, within the printable area
     double bandHeight = 0;
     std::vector<ReportObject> bandObjects;  // positions relative to the band
@@ -51,8 +53,10 @@ public:
     void renderPage(int index, QPainter &painter) const;
     // Prints every prepared page onto the device (a printer or a PDF writer),
     // one device page each, scaled to the device's resolution. False with
-    // `error` set when the device cannot be painted on.
-    bool print(QPagedPaintDevice &device, QString *error) const;
+    // `error` set when the device cannot be painted on. `progress` is called
+    // after each page with the number of pages done and the page count.
+    bool print(QPagedPaintDevice &device, QString *error,
+               const std::function<void(int done, int pageCount)> &progress = {}) const;
 
 private:
     std::vector<ReportPage> m_pages;
