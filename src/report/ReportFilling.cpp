@@ -3,6 +3,7 @@
 
 #include "app/ui/AppVersion.h"
 #include "engines/ChartModel.h"
+#include "engines/ReportLogo.h"
 #include "engines/ReportTemplate.h"
 #include "measurement/RecordReset.h"
 #include "report/ReportChart.h"
@@ -10,7 +11,6 @@
 #include "report/RichText.h"
 #include "settings/LanguageTables.h"
 
-#include <QPainter>
 #include <QTextDocument>
 
 #include <deque>
@@ -142,24 +142,6 @@ void fillChartAndHeadings(Filler &f, const ReportContent &c, const ReportChartSo
     f["Mem_Caption"].setText(t.Text_List(111));
 }
 
-// The program's logo in black and white: the coloured one drawn into a
-// bitmap of its frame's size and greyed.
-void greyAppLogo(ReportObject &picture)
-{
-    if (!picture.hasPicture())
-        return;
-    QImage grey = picture.image();
-    if (grey.isNull()) {
-        const QSizeF size = picture.vectorSize().isEmpty() ? picture.geometry().size() : picture.vectorSize();
-        grey = QImage(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32);
-        grey.fill(Qt::transparent);
-        QPainter painter(&grey);
-        painter.drawPicture(0, 0, picture.vectorPicture());
-    }
-    MakeGrey(grey);
-    picture.setImage(grey);
-}
-
 } // namespace
 
 QString paramsHeading(const TextTables &texts)
@@ -180,7 +162,7 @@ QString commentHeading(const TextTables &texts)
 void Set_BlackWhite(ReportTemplate &report, chart::ChartModel &chart)
 {
     if (ReportObject *appLogo = report.findObject(QStringLiteral("Picture1")))
-        greyAppLogo(*appLogo);
+        appLogo->setImage(blackWhiteAppLogo());
     if (ReportObject *logo = report.findObject(QStringLiteral("Img_Logo")))
         MakeGrey(logo->image());
     if (ReportObject *verdict = report.findObject(QStringLiteral("Mem_Qualification")))

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,9 @@ TEST_F(ReportFieldsTest, BlankIdentificationTakesTheDefaultLines)
 
 TEST_F(ReportFieldsTest, IdentificationLinesSurviveWritingAndReading)
 {
+    // A Central European system, whose ANSI code page holds "ő".
+    const QByteArray system = vorn::codepage::ansiCodePage();
+    vorn::codepage::setAnsiCodePage("windows-1250");
     const QStringList lines{QStringLiteral(" Kovács "), QStringLiteral("Győr"), QString(),
                             QStringLiteral("2024.05.14")};
     ASSERT_TRUE(files().writeIdentification(lines));
@@ -111,6 +115,7 @@ TEST_F(ReportFieldsTest, IdentificationLinesSurviveWritingAndReading)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), vorn::codepage::encodeAnsi(u" Kovács \r\nGyőr\r\n\r\n2024.05.14\r\n"));
     EXPECT_EQ(files().readIdentification(), lines);
+    vorn::codepage::setAnsiCodePage(system);
 }
 
 TEST_F(ReportFieldsTest, DataFilesAreWrittenIntoAFolderCreatedOnDemand)
