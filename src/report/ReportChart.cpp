@@ -16,6 +16,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vorn::report {
 
 namespace {
@@ -169,17 +171,26 @@ void fillSeriesFromRecord(const ReportSeries &series, const TFile_Datas &record,
 {
     const std::vector<TMeres_Datas> &samples = record.Meres_Datas;
     const int divisor = graph::timeUnitDivisor(unit).value_or(60);
-    const size_t n = samples.size();
-    std::vector<double> times(n), volts(n), amperes(n);
-    for (size_t i = 0; i < n; ++i) {
-        times[i] = graph::sampleTime(qint64(i), record.Mint_ido, divisor);
-        volts[i] = graph::shownVoltage(record, samples[i]);
-        amperes[i] = graph::shownCurrent(record, samples[i]);
-    }
+    const int n = int(samples.size());
     series.Series1->clear();
     series.Series2->clear();
-    series.Series1->add(times.data(), volts.data(), int(n));
-    series.Series2->add(times.data(), amperes.data(), int(n));
+    series.Series1->reserve(n);
+    series.Series2->reserve(n);
+    // Through small buffers that stay in the cache: a million samples would
+    // otherwise first fill three large arrays only to copy them.
+    constexpr int kChunk = 8192;
+    double times[kChunk], volts[kChunk], amperes[kChunk];
+    for (int first = 0; first < n; first += kChunk) {
+        const int count = std::min(kChunk, n - first);
+        for (int j = 0; j < count; ++j) {
+            const TMeres_Datas &sample = samples[size_t(first + j)];
+            times[j] = graph::sampleTime(first + j, record.Mint_ido, divisor);
+            volts[j] = graph::shownVoltage(record, sample);
+            amperes[j] = graph::shownCurrent(record, sample);
+        }
+        series.Series1->add(times, volts, count);
+        series.Series2->add(times, amperes, count);
+    }
     const graph::LimitLinePoints lines = graph::limitLines(record, unit);
     series.Series3->clear();
     series.Series4->clear();
