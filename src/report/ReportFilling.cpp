@@ -23,6 +23,11 @@ const QColor kPassGreen(0, 128, 0);
 const QColor kFailRed(255, 0, 0);
 // Gap between the results box and the verdict below it, template units.
 constexpr double kVerdictGap = 2;
+// What the results box needs below its lines for the verdict: its own 7,
+// the gap and the verdict's 12 pt line.
+constexpr double kVerdictRoom = 7 + kVerdictGap + 20;
+// Space kept between a list's last line and its frame.
+constexpr double kFrameMargin = 3;
 
 // Finds the template's objects by name and remembers the names it missed,
 // so that one look at the end tells whether the template was complete.
@@ -97,12 +102,27 @@ void fillHeader(Filler &f, const ReportContent &c, const TextTables &t, const QD
     f["Mem_COList"].setText(c.comment);
 }
 
+// Shrinks a list's font so that its lines (and `extra` units below them) stay
+// inside its frame; returns the line pitch it prints at.
+double fitInFrame(ReportObject &list, const ReportObject &frame, int lines, double extra)
+{
+    const double room = frame.geometry().bottom() - list.top() - kFrameMargin;
+    const double pitch = fittingLinePitch(lines, extra, room);
+    if (pitch < kLinePitch) {
+        QFont font = list.font();
+        font.setPointSizeF(font.pointSizeF() * pitch / kLinePitch);
+        list.setFont(font);
+    }
+    return pitch;
+}
+
 void fillResults(Filler &f, const ReportContent &c, const TextTables &t)
 {
     ReportObject &results = f["Mem_MEList"];
     const int n = int(c.results.size());
     results.clear();
-    results.setHeight(resultsBoxHeight(n));
+    const double pitch = fitInFrame(results, f["Shape7"], n, c.hasThreshold ? kVerdictRoom : 7);
+    results.setHeight(resultsBoxHeight(n, pitch));
     results.setText(c.results.join(u'\n'));
 
     const DetailPages pages = detailPages(c.periods);
@@ -120,7 +140,7 @@ void fillResults(Filler &f, const ReportContent &c, const TextTables &t)
         return;
     }
     // The verdict, the last result line, prints in its own box instead.
-    results.setHeight(resultsBoxHeightWithoutVerdict(n));
+    results.setHeight(resultsBoxHeightWithoutVerdict(n, pitch));
     verdict.setFontColor(c.Is_Accepted ? kPassGreen : kFailRed);
     verdict.setText(t.Text_List(c.Is_Accepted ? 139 : 140));
 }
@@ -132,7 +152,12 @@ void fillChartAndHeadings(Filler &f, const ReportContent &c, const ReportChartSo
         const QPicture picture = chartPicture(*chart.model, chart.size, chart.afterDraw);
         f["Img_Diagram"].setPicture(picture, QSizeF(chart.size));
     }
-    f["Mem_MPList"].setText(c.params.join(u'\n'));
+    ReportObject &params = f["Mem_MPList"];
+    // The list reaches down to its frame, so that every parameter line shows.
+    const ReportObject &paramsFrame = f["Shape5"];
+    params.setHeight(paramsFrame.geometry().bottom() - params.top() - kFrameMargin);
+    fitInFrame(params, paramsFrame, int(c.params.size()), 2);
+    params.setText(c.params.join(u'\n'));
     f["Mem_MP"].setText(c.paramsHeading);
     f["Mem_ME"].setText(c.resultsHeading);
     f["Memo1"].setText(c.resultsHeading + QStringLiteral(" 2"));

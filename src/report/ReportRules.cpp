@@ -1,13 +1,11 @@
 // Pagination of the period lines, box heights, the PDF name and MakeGrey.
 #include "report/ReportRules.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace vorn::report {
 
 namespace {
-
-constexpr double kLineHeight = 15;
 
 QStringList column(const QStringList &lines, int index)
 {
@@ -35,14 +33,21 @@ DetailPages detailPages(const QStringList &periodLines)
     return pages;
 }
 
-double resultsBoxHeight(int lines)
+double resultsBoxHeight(int lines, double pitch)
 {
-    return kLineHeight * lines + 7;
+    return pitch * lines + 7;
 }
 
-double resultsBoxHeightWithoutVerdict(int lines)
+double resultsBoxHeightWithoutVerdict(int lines, double pitch)
 {
-    return kLineHeight * (lines - 1) + 2;
+    return pitch * (lines - 1) + 2;
+}
+
+double fittingLinePitch(int lines, double extra, double room)
+{
+    if (lines <= 0 || kLinePitch * lines + extra <= room)
+        return kLinePitch;
+    return std::max(kLinePitch / 2, (room - extra) / lines);
 }
 
 QString pdfFileName(const QString &chosen)

@@ -24,11 +24,19 @@ struct DetailPages {
 };
 DetailPages detailPages(const QStringList &periodLines);
 
-// Height of the results box in template units for n lines: 15 per line + 7;
-// with a verdict, which prints in its own box below, 15 per line but the
-// last + 2.
-double resultsBoxHeight(int lines);
-double resultsBoxHeightWithoutVerdict(int lines);
+// The line pitch of a list box in template units: 15 at its designed 10 pt.
+inline constexpr double kLinePitch = 15;
+
+// Height of the results box for n lines: a pitch per line + 7; with a
+// verdict, which prints in its own box below, a pitch per line but the last
+// + 2.
+double resultsBoxHeight(int lines, double pitch = kLinePitch);
+double resultsBoxHeightWithoutVerdict(int lines, double pitch = kLinePitch);
+
+// The pitch at which `lines` lines (plus `extra` units below them) fit in
+// `room` units: kLinePitch when they fit, less (the font shrinks with it)
+// when they would run out of their frame, never below half of it.
+double fittingLinePitch(int lines, double extra, double room);
 
 // The PDF name for the name a save dialog returned: the file name (never a
 // folder) cut at its first ".", then ".pdf". "/home/a.b/r1.x.pdf" gives

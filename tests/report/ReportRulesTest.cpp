@@ -71,6 +71,14 @@ TEST(ResultsBox, HeightFollowsTheLineCount)
     EXPECT_DOUBLE_EQ(resultsBoxHeightWithoutVerdict(4), 47);
 }
 
+TEST(ResultsBox, LinesThatWouldLeaveTheirFrameGetCloser)
+{
+    EXPECT_DOUBLE_EQ(fittingLinePitch(10, 29, 284), kLinePitch);
+    // 15 periods, the summary and the verdict: 21 lines in the results frame.
+    EXPECT_DOUBLE_EQ(fittingLinePitch(21, 29, 281), 12);
+    EXPECT_DOUBLE_EQ(fittingLinePitch(100, 0, 100), kLinePitch / 2);
+}
+
 TEST(PdfName, CutAtTheFirstDotOfTheFileNameOnly)
 {
     EXPECT_EQ(pdfFileName(QStringLiteral("/tmp/r1.pdf")), QStringLiteral("/tmp/r1.pdf"));

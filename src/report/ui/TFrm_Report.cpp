@@ -13,12 +13,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTextEdit>
 #include <QToolButton>
@@ -33,6 +35,7 @@ constexpr int kBottomBarHeight = 54;
 // The report body inside the scrolling area (content coordinates).
 constexpr QSize kBodySize(780, 1110);
 constexpr QSize kOutputButton(40, 40);
+constexpr int kLabelsLeft = 2;
 
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QFont &font,
               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -177,15 +180,21 @@ void TFrm_Report::buildIdentification(QWidget *body)
     using vorn::report::kNameMaxLength;
     const QFont bold = tahomaPt(10, true);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    Lbl_MVN = label(body, "Lbl_MVN", QRect(24, 186, 197, 20), bold, right);
+    // The labels end where they were designed to; they reach further left so
+    // that a wider substitute font or a longer language text still shows whole.
+    const auto caption = [&](const char *name, int designedLeft, int top, int width) {
+        const int end = designedLeft + width;
+        return label(body, name, QRect(kLabelsLeft, top, end - kLabelsLeft, 20), bold, right);
+    };
+    Lbl_MVN = caption("Lbl_MVN", 24, 186, 197);
     Edt_Name = edit(body, "Edt_Name", QRect(224, 184, 345, 24), kNameMaxLength);
-    Lbl_MH = label(body, "Lbl_MH", QRect(30, 210, 191, 20), bold, right);
+    Lbl_MH = caption("Lbl_MH", 30, 210, 191);
     Edt_Locate = edit(body, "Edt_Locate", QRect(224, 208, 345, 24), kNameMaxLength);
-    Lbl_MHM = label(body, "Lbl_MHM", QRect(21, 234, 200, 20), bold, right);
+    Lbl_MHM = caption("Lbl_MHM", 21, 234, 200);
     Edt_Hardvare = edit(body, "Edt_Hardvare", QRect(224, 232, 345, 24), kNameMaxLength);
-    Lbl_datetime_report = label(body, "Lbl_datetime_report", QRect(19, 258, 199, 20), bold, right);
+    Lbl_datetime_report = caption("Lbl_datetime_report", 19, 258, 199);
     Edt_dateTime_report = edit(body, "Edt_dateTime_report", QRect(224, 256, 169, 24), kDateMaxLength);
-    Lbl_MD = label(body, "Lbl_MD", QRect(19, 281, 199, 20), bold, right);
+    Lbl_MD = caption("Lbl_MD", 19, 281, 199);
     Edt_DateTime = edit(body, "Edt_DateTime", QRect(224, 278, 169, 24), kDateMaxLength);
 }
 
@@ -353,6 +362,11 @@ void TFrm_Report::prepareReport()
 void showReportWindow(const ReportHost &host, QWidget *parent)
 {
     auto *report = new TFrm_Report(host, parent);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = report->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        report->move(frame.topLeft());
+    }
     report->prepareReport();
     report->exec();
     delete report;

@@ -174,7 +174,6 @@ private:
     void drawCursor(vorn::chart::ChartCanvas &canvas) const;
     void placeLabel();
     void showReadouts(int i);
-    bool timeWindowHolds(double value) const;
     void Panel_MouseDown(QWidget *panel);
     void Panel_MouseMove(QWidget *panel);
     void Panel_MouseUp(QWidget *panel);

@@ -43,23 +43,22 @@ int halfRoundedEven(int length)
 
 // ---- mouse over the chart -------------------------------------------------------
 
-bool TFrm_Report::timeWindowHolds(double value) const
-{
-    const std::optional<double> from = vorn::numfmt::parseFloat(m_host.timeFrom);
-    const std::optional<double> to = vorn::numfmt::parseFloat(m_host.timeTo);
-    // Time limits that are no numbers leave nothing to compare: nothing happens.
-    return from && to && !(value < *from) && !(value > *to);
-}
-
 void TFrm_Report::JChartMouseMove(QPoint pos, Qt::MouseButtons buttons)
 {
+    // Time limits that are no numbers leave nothing to compare: the handler
+    // does nothing at all.
+    const std::optional<double> from = vorn::numfmt::parseFloat(m_host.timeFrom);
+    const std::optional<double> to = vorn::numfmt::parseFloat(m_host.timeTo);
+    if (!from || !to)
+        return;
     const bool wasOver = labels.megvan;
     const int wasHit = labels.cmk_pos;
     labels.Check_MouseOnCimke(pos, fontMetrics());
     if (labels.megvan != wasOver || (labels.megvan && labels.cmk_pos != wasHit))
         JChart->refresh(); // the label under the mouse is drawn in red
 
-    if (!timeWindowHolds(JChart->bottomAxis()->pixelToValue(pos.x())))
+    const double v = JChart->bottomAxis()->pixelToValue(pos.x());
+    if (v < *from || v > *to)
         return;
     const int i = vorn::report::chooseSample(vorn::chart::findNearestPoint(*series.Series1, pos.x()),
                                              vorn::chart::findNearestPoint(*series.Series2, pos.x()));

@@ -20,9 +20,11 @@
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -112,6 +114,11 @@ void TFrm_Report::showPreview(vorn::report::ReportTemplate &report)
     printer.setDocName(m_host.texts->Text_List(111));
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(m_host.texts->Text_List(29));
+    // Room for a whole page at a readable zoom.
+    if (const QScreen *shown = screen()) {
+        const QRect area = shown->availableGeometry();
+        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &report](QPrinter *device) {
         QString error;
         if (!report.print(*device, &error))

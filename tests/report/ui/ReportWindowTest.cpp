@@ -56,9 +56,12 @@ protected:
     }
 
     // The report window as the command builds it, shown without its modal loop.
-    TFrm_Report &openReport()
+    TFrm_Report &openReport(const std::function<void(ReportHost &)> &change = {})
     {
-        report = std::make_unique<TFrm_Report>(reportHostFor(*main, *graph), main.get());
+        ReportHost host = reportHostFor(*main, *graph);
+        if (change)
+            change(host);
+        report = std::make_unique<TFrm_Report>(host, main.get());
         report->prepareReport();
         report->show();
         QApplication::setActiveWindow(report.get());
@@ -176,6 +179,28 @@ TEST_F(ReportWindowTest, LabelsArePlacedDescribedRefusedAndDeleted)
     mouse(QEvent::MouseButtonPress, onLabel, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(r.labels.activeCount(), 0);
     EXPECT_TRUE(graph->Is_Modified);
+}
+
+TEST_F(ReportWindowTest, NoSampleUnderTheCursorPlacesNothing)
+{
+    TFrm_Report &r = openReport([](ReportHost &host) { host.timeTo = QStringLiteral("1000"); });
+    // The samples crowd at the left edge; the middle of the plot has none near.
+    r.JChart->bottomAxis()->setRange(0, 1000);
+    const QPoint middle = r.JChart->plotRect().center();
+    mouse(QEvent::MouseMove, middle, Qt::NoButton);
+    EXPECT_EQ(r.Current_Data_Point, -1);
+    EXPECT_EQ(r.Lbl_Ido->text(), QStringLiteral("---"));
+    mouse(QEvent::MouseButtonPress, middle, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(r.labels.activeCount(), 0);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ReportWindowTest, TimeLimitsThatAreNoNumbersLeaveTheMouseAlone)
+{
+    TFrm_Report &r = openReport([](ReportHost &host) { host.timeFrom = QStringLiteral("x"); });
+    mouse(QEvent::MouseMove, sampleAt(3), Qt::NoButton);
+    EXPECT_EQ(r.Current_Data_Point, 0);
+    EXPECT_EQ(r.Lbl_Fesz->text(), QStringLiteral("0 V"));
 }
 
 TEST_F(ReportWindowTest, WindowPdfIsTheOneVornctlWrites)
