@@ -161,6 +161,7 @@ private:
     // Company-block editor (TFrm_Report_Company.cpp).
     void buildCompanyEditor(QWidget *body);
     void buildCompanyToolbar();
+    void buildCompanyControls(QWidget *bar);
     void prepareCompanyEditor();
     void mergeCompanyFormat(const QTextCharFormat &format);
     void setCompanyAlignment(Qt::Alignment alignment);
@@ -178,6 +179,7 @@ private:
     void Panel_MouseMove(QWidget *panel);
     void Panel_MouseUp(QWidget *panel);
     QWidget *popup() const;
+    void buildPopupContent(QWidget *panel, const vorn::report::ccc &label);
     bool isPopupHandle(QObject *watched) const;
     bool popupKey(QObject *watched, const QKeyEvent *key);
     // Output (TFrm_Report_Output.cpp).

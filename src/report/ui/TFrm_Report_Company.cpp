@@ -118,7 +118,13 @@ void TFrm_Report::buildCompanyToolbar()
     Lbl_Igazit = caption(bar, "Lbl_Igazit", 248, 70);
     Lbl_Szin = caption(bar, "Lbl_Szin", 322, 30);
     Lbl_File = caption(bar, "Lbl_File", 352, 46);
+    buildCompanyControls(bar);
+    Img_Up = arrow(bar, "Img_Up", QStringLiteral("arrow_up"));
+    Img_Down = arrow(bar, "Img_Down", QStringLiteral("arrow_down"));
+}
 
+void TFrm_Report::buildCompanyControls(QWidget *bar)
+{
     Cmb_Font = new QComboBox(bar);
     Cmb_Font->setObjectName(QStringLiteral("Cmb_Font"));
     Cmb_Font->setGeometry(4, kControlTop, 120, 22);
@@ -161,9 +167,6 @@ void TFrm_Report::buildCompanyToolbar()
     Btn_save->setIcon(vorn::art::icon(QStringLiteral("menu_save")));
     for (QToolButton *file : {Btn_Load, Btn_save})
         file->setCheckable(false);
-
-    Img_Up = arrow(bar, "Img_Up", QStringLiteral("arrow_up"));
-    Img_Down = arrow(bar, "Img_Down", QStringLiteral("arrow_down"));
 }
 
 void TFrm_Report::prepareCompanyEditor()

@@ -192,7 +192,14 @@ void TFrm_Report::Create_felugro()
     panel->setGeometry(QRect(QPoint(chart.left() + halfRoundedEven(chart.width()),
                                     chart.top() + halfRoundedEven(chart.height())),
                              kPopupSize));
+    buildPopupContent(panel, label);
+    panel->show();
+    panel->raise();
+    panel->findChild<QLineEdit *>()->setFocus();
+}
 
+void TFrm_Report::buildPopupContent(QWidget *panel, const vorn::report::ccc &label)
+{
     auto *title = new QLabel(label.lab, panel);
     title->setObjectName(QStringLiteral("F_Label1"));
     title->setGeometry(0, 9, 210, 16);
@@ -219,9 +226,6 @@ void TFrm_Report::Create_felugro()
 
     for (QWidget *handle : std::initializer_list<QWidget *>{panel, title, caption, description})
         handle->installEventFilter(this);
-    panel->show();
-    panel->raise();
-    description->setFocus();
 }
 
 void TFrm_Report::Drop_felugro()
