@@ -35,6 +35,7 @@ TFrm_Report::PreviewHook &previewHook()
     return hook;
 }
 
+constexpr int kPreviewWidth = 1000;
 const QString kPdfFilter = QStringLiteral("Portable Document Format (PDF) (*.pdf)");
 const QString kBitmapFilter = QStringLiteral("Windows Bitmap (*.BMP)");
 
@@ -114,10 +115,10 @@ void TFrm_Report::showPreview(vorn::report::ReportTemplate &report)
     printer.setDocName(m_host.texts->Text_List(111));
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(m_host.texts->Text_List(29));
-    // Room for a whole page at a readable zoom.
+    // Room for a whole page at a readable zoom and for every tool button.
     if (const QScreen *shown = screen()) {
         const QRect area = shown->availableGeometry();
-        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
+        preview.resize(std::min(area.width() * 9 / 10, kPreviewWidth), area.height() * 9 / 10);
     }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &report](QPrinter *device) {
         QString error;
