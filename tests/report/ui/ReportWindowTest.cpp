@@ -12,6 +12,7 @@
 #include "report/ui/TFrm_Report.h"
 #include "settings/ProgramFolder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -131,6 +132,16 @@ TEST_F(ReportWindowTest, AnAxisBoxWithoutANumberRefusesTheReport)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages.first().text, main->texts.Err_List(19));
     EXPECT_FALSE(graph->Is_Modified);
+}
+
+TEST_F(ReportWindowTest, WithoutAGraphWindowTheCommandOnlyDisablesItself)
+{
+    graph->Is_Modified = false;
+    main->Btn_CloseClick();
+    main->Menu_Report->setEnabled(true);
+    main->Btn_CertClick();
+    EXPECT_FALSE(main->Menu_Report->isEnabled());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(ReportWindowTest, ChartFollowsTheGraphWindow)
