@@ -97,7 +97,7 @@ void ReportObject::setPicture(const QPicture &picture, const QSizeF &size)
 {
     m_image = QImage();
     m_picture = picture;
-    m_pictureSize = size;
+    m_pictureSize = size.isEmpty() ? QSizeF(picture.boundingRect().size()) : size;
 }
 
 void ReportObject::clearPicture()

@@ -59,7 +59,8 @@ public:
     // Drawing flags: stretched into the frame (keeping proportions when
     // keepAspect), centred, smoothed.
     void setImage(const QImage &image);
-    void setPicture(const QPicture &picture, const QSizeF &size);  // size: the drawing's own size
+    // size: the drawing's own size in template units (empty: its bounding rectangle's)
+    void setPicture(const QPicture &picture, const QSizeF &size);
     void clearPicture();
     bool hasPicture() const;
     // The bitmap, editable in place (empty when the object holds no bitmap).

@@ -9,6 +9,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <limits>
+
 namespace vorn::report {
 
 namespace {
@@ -100,6 +103,9 @@ void drawPicture(QPainter &painter, const ReportObject &picture, const QRectF &b
         const QRectF target = pictureTarget(picture, natural, box);
         painter.translate(target.topLeft());
         painter.scale(target.width() / natural.width(), target.height() / natural.height());
+        // A drawing that sets its own clip replaces the frame's clip while it
+        // replays; the report's vector pictures fit their frames, so this
+        // only matters for a drawing larger than its frame.
         // A picture replays scaled by the device's resolution over its own;
         // undo that, the painter already maps template units to the device.
         const QPicture &vector = picture.vectorPicture();

@@ -44,7 +44,9 @@ public:
     std::vector<ReportPage> &pages() { return m_pages; }
 
     // Builds the printable pages from the filled template (the visible pages,
-    // in order), discarding an earlier prepared result.
+    // in order), discarding an earlier prepared result. A band whose objects
+    // would end below the printable area (the taller band of the detail
+    // pages) moves up just enough for them to end on the page.
     void prepare();
     int preparedPageCount() const;
     QPageLayout preparedPageLayout(int index) const;

@@ -118,8 +118,7 @@ TEST(ReportOutput, MemosPrintInTheirBoxAndAreClippedToIt)
 
     const QRectF name = onBand1(QStringLiteral("Mem_NAme"), report);
     EXPECT_GT(countPixels(page, name, isDark), 50);
-    // Left-aligned: the text starts at the box's left edge, far from its right end.
-    EXPECT_NEAR(boundsOf(page.copy(name.toAlignedRect()), isDark).left(), 2, 2);
+    // Left-aligned: nothing in the right half of the box.
     EXPECT_EQ(countPixels(page, name.adjusted(name.width() / 2, 0, 0, 0), isDark), 0);
 
     // The parameter list holds six lines; the rest is cut at its box, and
@@ -259,6 +258,7 @@ TEST(ReportOutput, PdfPagesShowTheTextAndNothingInTheMargins)
                                  diagram.adjusted(-5, -5, 5, 5).toAlignedRect());
     EXPECT_NEAR(blue.top(), diagram.top(), 1.5);
     EXPECT_NEAR(blue.height(), diagram.height(), 1.5);
+    EXPECT_NEAR(blue.width(), diagram.height() * 748 / 376, 2);
     // Page 2: the heading above the two columns, the columns' last lines inside their frames.
     const QImage second(dir.filePath(QStringLiteral("page-2.png")));
     EXPECT_GT(countPixels(second, QRectF(kMargin, kMargin, 300, 20), isDark), 50);
