@@ -6,6 +6,7 @@
 #include "graph/MeasurementParams.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 #include <QSize>
 #include <QString>

@@ -287,6 +287,7 @@ void TFrm_Report::connectHandlers()
     connect(Logo02, &QAction::triggered, this, &TFrm_Report::Logo02Click);
     connect(JChart, &ChartWidget::afterDraw, this, &TFrm_Report::JChartAfterDraw);
     JChart->setOverlay([this](vorn::chart::ChartCanvas &canvas) { drawCursor(canvas); });
+    JChart->installEventFilter(this);
     connect(JChart, &ChartWidget::mouseMoved, this,
             [this](QPoint pos, Qt::MouseButtons buttons) { JChartMouseMove(pos, buttons); });
     connect(JChart, &ChartWidget::mouseDown, this,

@@ -317,6 +317,14 @@ bool TFrm_Report::eventFilter(QObject *watched, QEvent *event)
         if (popupKey(watched, static_cast<QKeyEvent *>(event)))
             return true;
         break;
+    case QEvent::Leave:
+        // A label is no longer under the mouse once it left the chart, so it
+        // does not go to the printer in its hover colour.
+        if (watched == JChart && labels.megvan && labels.melyikfog == 0) {
+            labels.megvan = false;
+            JChart->refresh();
+        }
+        break;
     default:
         break;
     }
