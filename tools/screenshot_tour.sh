@@ -21,7 +21,7 @@ if [ ! -x "$build/bin/vorn" ]; then
 fi
 
 mkdir -p "$out"
-rm -f "$out"/[0-9][0-9]_*.png
+rm -f "$out"/[0-9][0-9]_*.png "$out"/report_window_*.pdf
 out="$(cd "$out" && pwd)"
 
 # A runtime folder of this run only: a copy of the program running elsewhere
@@ -33,6 +33,16 @@ chmod 700 "$runtime"
 VORN_RUNTIME_DIR="$runtime" XDG_RUNTIME_DIR="$runtime" \
 VORN_SCREENSHOT_DIR="$out" VORN_SCREENSHOT_SECOND="$second" \
   timeout 180 xvfb-run -a -s "-screen 0 1440x900x24" "$build/bin/vorn" "$sample"
+
+# The report PDFs the tour wrote, page 1 of each as a picture.
+n=19
+for language in magyar english german; do
+  pdf="$out/report_window_$language.pdf"
+  if [ -f "$pdf" ]; then
+    pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$pdf" "$out/${n}_report_pdf_$language"
+  fi
+  n=$((n + 1))
+done
 
 count=$(ls "$out"/[0-9][0-9]_*.png 2>/dev/null | wc -l)
 echo "$count screenshots in $out"

@@ -46,7 +46,10 @@ constexpr Picture kPictures[] = {
     {u"arrow_down", 16, 12},       {u"arrow_left", 16, 12},
     {u"arrow_right", 16, 12},      {u"zoom_cursor", 24, 24},
     {u"lv_arrow_down", 16, 16},    {u"lv_arrow_up", 16, 16},
-    {u"lv_close", 13, 13},
+    {u"lv_close", 13, 13},         {u"rp_print", 28, 28},
+    {u"rp_pdf", 28, 28},           {u"rp_bitmap", 28, 28},
+    {u"rp_clipboard", 28, 28},     {u"rp_align_left", 16, 16},
+    {u"rp_align_center", 16, 16},  {u"rp_align_right", 16, 16},
 };
 
 qreal effectiveRatio(qreal requested)

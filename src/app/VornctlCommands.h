@@ -22,5 +22,6 @@ int runSave(const QStringList &args);
 // Writes the samples of a measurement file into a spreadsheet workbook (.xlsx)
 // under the name given, as the program's export does.
 int runExport(const QStringList &args);
+int runReport(const QStringList &args);
 
 } // namespace vorn::ctl

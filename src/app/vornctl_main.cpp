@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {"info", "vornctl info FILE [--lang NAME] [--no-samples]", runInfo, false},
     {"save", "vornctl save IN OUT", runSave, false},
     {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false},
+    {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true},
 };
 
 int usage(const Command *only = nullptr)

@@ -25,4 +25,14 @@ int32_t dosFileDateTime(const QString &path)
     return packDosDateTime(info.lastModified().toLocalTime());
 }
 
+QDateTime unpackDosDateTime(int32_t packed)
+{
+    const uint32_t v = uint32_t(packed);
+    const QDate date(int(v >> 25) + 1980, int(v >> 21 & 0xF), int(v >> 16 & 0x1F));
+    const QTime time(int(v >> 11 & 0x1F), int(v >> 5 & 0x3F), int(v & 0x1F) * 2);
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time);
+}
+
 } // namespace vorn::measurement

@@ -16,4 +16,8 @@ int32_t packDosDateTime(const QDateTime &localTime);
 // time; -1 when path is not an existing file.
 int32_t dosFileDateTime(const QString &path);
 
+// The local date and time a packed value stands for; invalid when its fields
+// do not form a date and time (month 13, hour 25, ...).
+QDateTime unpackDosDateTime(int32_t packed);
+
 } // namespace vorn::measurement

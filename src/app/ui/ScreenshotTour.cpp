@@ -7,8 +7,10 @@
 #include "UserPrompts.h"
 #include "engines/ChartWidget.h"
 #include "exchange/ui/TFrm_Pendrive.h"
+#include "graph/Readout.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
+#include "report/ui/TFrm_Report.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -142,6 +144,8 @@ private:
     QList<Step> dialogSteps();
     QList<Step> settingsSteps();
     QList<Step> exchangeSteps();
+    QList<Step> reportSteps();
+    void reportShots(const QString &language, bool withPreview);
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -152,8 +156,7 @@ private:
 
 void ScreenshotTour::buildSteps()
 {
-    m_steps = graphSteps() + dialogSteps() + settingsSteps();
-    m_steps += exchangeSteps();
+    m_steps = graphSteps() + dialogSteps() + settingsSteps() + exchangeSteps() + reportSteps();
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
@@ -277,6 +280,56 @@ QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
         },
         [this] { menuShot(QStringLiteral("18_window_menu_after_export"), m_main->Fmenu_Window); },
     };
+QList<ScreenshotTour::Step> ScreenshotTour::reportSteps()
+{
+    // The report window in each language (with two labels on its chart), its
+    // print preview, and its PDF, which tools/screenshot_tour.sh renders.
+    QList<Step> steps;
+    const QString original = m_main->texts.Used_Lang;
+    int number = 19;
+    for (const QString &language : {QStringLiteral("Magyar"), QStringLiteral("English"), QStringLiteral("German")}) {
+        const bool preview = language == QStringLiteral("English");
+        steps.append([this, language] { m_main->switchLanguage(language); });
+        steps.append([this, language, preview, number] {
+            QTimer::singleShot(kSettle, this, [this, language, preview, number] {
+                reportShots(QStringLiteral("%1_report_window_%2").arg(number).arg(language.toLower()), preview);
+            });
+            m_main->Btn_CertClick();
+        });
+        number += preview ? 2 : 1;
+    }
+    steps.append([this, original] { m_main->switchLanguage(original); });
+    return steps;
+}
+
+void ScreenshotTour::reportShots(const QString &name, bool withPreview)
+{
+    auto *report = qobject_cast<TFrm_Report *>(QApplication::activeModalWidget());
+    if (!report)
+        return;
+    const int last = report->series.Series1->count() - 1;
+    for (const int i : {last / 3, last * 2 / 3}) {
+        const int slot = report->labels.place(i, true, report->series.Series1->pixelOf(i),
+                                              vorn::graph::voltageReadout(report->series.Series1->yValue(i)));
+        report->labels.slot(slot).desc = QStringLiteral("#%1").arg(slot);
+    }
+    report->JChart->refresh();
+    QApplication::processEvents();
+    shot(name);
+    const QString pdf = QDir(m_folder).filePath(name.section(u'_', 1) + QStringLiteral(".pdf"));
+    vorn::prompts::setSaveFileHook([pdf](const vorn::prompts::FileRequest &) { return pdf; });
+    report->Btn_PDFClick();
+    vorn::prompts::setSaveFileHook({});
+    if (withPreview) {
+        const QString previewName = QStringLiteral("%1_report_preview").arg(name.left(2).toInt() + 1);
+        QTimer::singleShot(2 * kSettle, this, [this, previewName] {
+            shot(previewName);
+            if (QWidget *preview = QApplication::activeModalWidget())
+                preview->close();
+        });
+        report->Btn_PrintClick();
+    }
+    report->close();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "AppFonts.h"
 #include "MainBanner.h"
+#include "ReportCommand.h"
 #include "SaveLoad.h"
 #include "TFrm_About.h"
 #include "TFrm_Loader.h"
@@ -320,7 +321,7 @@ void TFrm_Main::Btn_ExitClick()
 
 void TFrm_Main::Btn_CertClick()
 {
-    // The report window arrives with the report; until then nothing opens.
+    openReportCommand(*this);
 }
 
 void TFrm_Main::Btn_PenDriveClick()
