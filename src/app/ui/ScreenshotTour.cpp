@@ -280,6 +280,8 @@ QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
         },
         [this] { menuShot(QStringLiteral("18_window_menu_after_export"), m_main->Fmenu_Window); },
     };
+}
+
 QList<ScreenshotTour::Step> ScreenshotTour::reportSteps()
 {
     // The report window in each language (with two labels on its chart), its
