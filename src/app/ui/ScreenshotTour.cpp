@@ -137,16 +137,32 @@ private:
     QList<Step> graphSteps();
     QList<Step> dialogSteps();
     QList<Step> settingsSteps();
+    QList<Step> languageSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
     QDeadlineTimer m_deadline;
     QList<Step> m_steps;
+    QString m_languageBefore;
 };
 
 void ScreenshotTour::buildSteps()
 {
-    m_steps = graphSteps() + dialogSteps() + settingsSteps();
+    m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps();
+}
+
+// Qt's own file dialog follows the program's language: the Open dialog in
+// German, then the language in use again.
+QList<ScreenshotTour::Step> ScreenshotTour::languageSteps()
+{
+    return {
+        [this] {
+            m_languageBefore = m_main->texts.Used_Lang;
+            m_main->switchLanguage(QStringLiteral("German"));
+        },
+        [this] { modalShot(QStringLiteral("15_file_dialog_german"), [this] { m_main->Btn_OpenClick(); }); },
+        [this] { m_main->switchLanguage(m_languageBefore); },
+    };
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
