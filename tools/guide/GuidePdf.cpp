@@ -70,6 +70,9 @@ QFont bodyFont()
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     font.setPointSizeF(kBodyPointSize);
+    // Any letter spacing turns Qt's ligatures off: with "fi" as one glyph
+    // the PDF's text reads "ﬁ", and a search for "Grafikon" finds nothing.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.1);
     return font;
 }
 
@@ -147,8 +150,18 @@ void placePictures(QTextDocument &doc, const QDir &folder, const QSizeF &maxSize
     }
 }
 
-// Tables with thin rules; code blocks on a grey ground.
-void styleTablesAndCode(QTextDocument &doc)
+bool isCode(const QTextBlock &block)
+{
+    return block.isValid() && block.blockFormat().hasProperty(QTextFormat::BlockCodeFence);
+}
+
+void setBlockFormat(const QTextBlock &block, const QTextBlockFormat &format)
+{
+    QTextCursor(block).setBlockFormat(format);
+}
+
+// Tables with thin rules.
+void styleTables(QTextDocument &doc)
 {
     for (QTextFrame *frame : doc.rootFrame()->childFrames()) {
         auto *table = qobject_cast<QTextTable *>(frame);
@@ -164,12 +177,21 @@ void styleTablesAndCode(QTextDocument &doc)
         format.setCellPadding(framePixels(1));
         table->setFormat(format);
     }
+}
+
+// Code on a grey ground, set off from the text around it.
+void styleCode(QTextDocument &doc)
+{
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (!block.blockFormat().hasProperty(QTextFormat::BlockCodeFence))
+        if (!isCode(block))
             continue;
         QTextBlockFormat format = block.blockFormat();
         format.setBackground(QColor(0xEE, 0xEE, 0xEE));
-        QTextCursor(block).setBlockFormat(format);
+        if (!isCode(block.previous()))
+            format.setTopMargin(framePixels(1));
+        if (!isCode(block.next()))
+            format.setBottomMargin(framePixels(3));
+        setBlockFormat(block, format);
     }
 }
 
@@ -178,18 +200,48 @@ int pageOf(const QTextDocument &doc, const QTextBlock &block)
     return int(doc.documentLayout()->blockBoundingRect(block).top() / doc.pageSize().height());
 }
 
-// A heading that would stand alone at the foot of a page moves to the next.
-void keepHeadingsWithText(QTextDocument &doc)
+// Lays the whole document out again. After edits Qt lays out only part of
+// it, and may leave the last block without lines.
+void relayout(QTextDocument &doc)
+{
+    doc.setPageSize(doc.pageSize());
+}
+
+void breakBefore(QTextDocument &doc, const QTextBlock &block)
+{
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    setBlockFormat(block, format);
+    relayout(doc);
+}
+
+// The last block of the group that `block` opens and that must not be split
+// at a page's foot: a heading with the block after it; a piece of code, with
+// the line introducing it (one that ends in a colon). Invalid when `block`
+// opens no such group.
+QTextBlock groupEnd(const QTextBlock &block)
+{
+    if (block.blockFormat().headingLevel() > 0)
+        return block.next();
+    QTextBlock code;
+    if (isCode(block) && !isCode(block.previous()))
+        code = block;
+    else if (!isCode(block) && block.text().endsWith(u':') && isCode(block.next()))
+        code = block.next();
+    else
+        return {};
+    while (isCode(code.next()))
+        code = code.next();
+    return code;
+}
+
+// Such a group that would be split moves to the next page as a whole.
+void keepTogether(QTextDocument &doc)
 {
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        const QTextBlock next = block.next();
-        if (block.blockFormat().headingLevel() == 0 || !next.isValid())
-            continue;
-        if (pageOf(doc, next) > pageOf(doc, block)) {
-            QTextBlockFormat format = block.blockFormat();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            QTextCursor(block).setBlockFormat(format);
-        }
+        const QTextBlock end = groupEnd(block);
+        if (end.isValid() && pageOf(doc, end) > pageOf(doc, block))
+            breakBefore(doc, block);
     }
 }
 
@@ -322,8 +374,10 @@ GuideResult writeGuidePdf(const QString &markdownPath, const QString &pdfPath)
                   QSizeF(frame.body.width() * toPictureUnits,
                          frame.body.height() * kPictureHeightShare * toPictureUnits),
                   result.warnings);
-    styleTablesAndCode(*body);
-    keepHeadingsWithText(*body);
+    styleTables(*body);
+    styleCode(*body);
+    relayout(*body);
+    keepTogether(*body);
 
     auto front = makeDocument(frontText, &writer);
     front->setTextWidth(frame.body.width());

@@ -107,8 +107,11 @@ private:
     {
         QTimer::singleShot(kSettle, this, [this, name] {
             shot(name);
-            if (QWidget *modal = QApplication::activeModalWidget())
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                // The window alone as well, for the user guides' pictures.
+                modal->grab().save(QDir(m_folder).filePath(name + QStringLiteral("_window.png")));
                 modal->close();
+            }
         });
         open();
     }
