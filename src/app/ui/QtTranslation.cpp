@@ -11,6 +11,21 @@ namespace vorn::ui {
 
 namespace {
 
+// Qt's catalogue, except the caption of the main window over a maximised
+// measurement: the main window writes it itself, in one form for every
+// language, and Qt adds its own form whenever the two differ.
+class QtTranslator : public QTranslator {
+public:
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override
+    {
+        if (qstrcmp(context, "QMdiSubWindow") == 0
+            && (qstrcmp(sourceText, "%1 - [%2]") == 0 || qstrcmp(sourceText, "- [%1]") == 0))
+            return {};
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
 // The one translator this program installs; replaced on every switch.
 std::unique_ptr<QTranslator> s_installed;
 
@@ -41,7 +56,7 @@ bool installQtTranslation(const QString &usedLang, const QString &folder)
         return false;
     // qtbase holds the texts of every Qt window the program shows, the print
     // dialogs included.
-    auto translator = std::make_unique<QTranslator>();
+    auto translator = std::make_unique<QtTranslator>();
     if (!translator->load(QStringLiteral("qtbase_") + locale, folder))
         return false;
     if (!QCoreApplication::installTranslator(translator.get()))
