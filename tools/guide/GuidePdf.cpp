@@ -343,6 +343,40 @@ void drawTitlePage(QPainter &painter, QTextDocument &front, const PageFrame &fra
     painter.restore();
 }
 
+// The chapters, paged onto the text area of the A4 sheets.
+std::unique_ptr<QTextDocument> chapterDocument(const QString &text, QPdfWriter &writer,
+                                               const PageFrame &frame, const QDir &folder,
+                                               QStringList &warnings)
+{
+    auto body = makeDocument(text, &writer);
+    body->setPageSize(frame.body.size());
+    const qreal toPictureUnits = kPictureDpi / kDpi;
+    placePictures(*body, folder,
+                  QSizeF(frame.body.width() * toPictureUnits,
+                         frame.body.height() * kPictureHeightShare * toPictureUnits),
+                  warnings);
+    styleTables(*body);
+    styleCode(*body);
+    relayout(*body);
+    keepTogether(*body);
+    return body;
+}
+
+// The title page, then each page of the chapters with its footer. False when
+// the PDF cannot be finished.
+bool paintGuide(QPdfWriter &writer, QTextDocument &front, QTextDocument &body, int bodyPages,
+                const PageFrame &frame, const QString &title)
+{
+    QPainter painter(&writer);
+    drawTitlePage(painter, front, frame);
+    for (int index = 0; index < bodyPages; ++index) {
+        writer.newPage();
+        drawBodyPage(painter, body, index, frame.body);
+        drawFooter(painter, frame, title, index + 2, bodyPages + 1);
+    }
+    return painter.end();
+}
+
 } // namespace
 
 GuideResult writeGuidePdf(const QString &markdownPath, const QString &pdfPath)
@@ -367,18 +401,8 @@ GuideResult writeGuidePdf(const QString &markdownPath, const QString &pdfPath)
     writer.setCreator(QStringLiteral("vorn_guide"));
     const PageFrame frame = a4Frame();
 
-    auto body = makeDocument(bodyText, &writer);
-    body->setPageSize(frame.body.size());
-    const qreal toPictureUnits = kPictureDpi / kDpi;
-    placePictures(*body, QFileInfo(markdownPath).absoluteDir(),
-                  QSizeF(frame.body.width() * toPictureUnits,
-                         frame.body.height() * kPictureHeightShare * toPictureUnits),
-                  result.warnings);
-    styleTables(*body);
-    styleCode(*body);
-    relayout(*body);
-    keepTogether(*body);
-
+    auto body = chapterDocument(bodyText, writer, frame, QFileInfo(markdownPath).absoluteDir(),
+                                result.warnings);
     auto front = makeDocument(frontText, &writer);
     front->setTextWidth(frame.body.width());
     const QString title = shapeTitlePage(*front);
@@ -386,18 +410,11 @@ GuideResult writeGuidePdf(const QString &markdownPath, const QString &pdfPath)
     writer.setTitle(title);
 
     const int bodyPages = bodyText.isEmpty() ? 0 : body->pageCount();
-    result.pages = 1 + bodyPages;
-    QPainter painter(&writer);
-    drawTitlePage(painter, *front, frame);
-    for (int index = 0; index < bodyPages; ++index) {
-        writer.newPage();
-        drawBodyPage(painter, *body, index, frame.body);
-        drawFooter(painter, frame, title, index + 2, result.pages);
-    }
-    if (!painter.end() || !file.commit()) {
+    if (!paintGuide(writer, *front, *body, bodyPages, frame, title) || !file.commit()) {
         result.error = QStringLiteral("cannot write %1: %2").arg(pdfPath, file.errorString());
         return result;
     }
+    result.pages = 1 + bodyPages;
     result.ok = true;
     return result;
 }
