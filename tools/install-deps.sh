@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-gtk-platformtheme
   libgtest-dev libfast-float-dev libxlsxwriter-dev
   fonts-liberation fonts-dejavu-core
+  qt6-translations-l10n
   poppler-utils python3-openpyxl unrtf locales
   xvfb xauth x11-apps imagemagick
   clang libclang-rt-14-dev

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -21,13 +22,16 @@ struct Command {
     // Commands that draw (fonts, pictures, PDF) need a GUI application; they
     // get Qt's offscreen platform, so no display is needed.
     bool needsGui;
+    // One line for `vornctl --help`.
+    const char *summary = nullptr;
 };
 
+// One subcommand per line: name, usage, function, needs a GUI, summary.
 const Command kCommands[] = {
-    {"info", "vornctl info FILE [--lang NAME] [--no-samples]", runInfo, false},
-    {"save", "vornctl save IN OUT", runSave, false},
-    {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false},
-    {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true},
+    {"info", "vornctl info FILE [--lang NAME] [--no-samples]", runInfo, false, "print a measurement file's record, samples and evaluation as JSON"},
+    {"save", "vornctl save IN OUT", runSave, false, "read a measurement file and write it again through the program's writer"},
+    {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false, "write a measurement's samples into a spreadsheet workbook (.xlsx)"},
+    {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true, "write a measurement's test report as PDF"},
 };
 
 int usage(const Command *only = nullptr)
@@ -38,8 +42,41 @@ int usage(const Command *only = nullptr)
             continue;
         text += (text.isEmpty() ? "usage: " : "       ") + QByteArray(command.usage) + '\n';
     }
+    if (!only)
+        text += "       vornctl --help\n";
     print(text, stderr);
     return kExitUsage;
+}
+
+bool asksForHelp(const char *arg)
+{
+    return qstrcmp(arg, "--help") == 0 || qstrcmp(arg, "-h") == 0;
+}
+
+// `vornctl --help`: every subcommand with its one line.
+int overview()
+{
+    QByteArray text = "usage: vornctl SUBCOMMAND [ARGUMENTS]\n"
+                      "       vornctl SUBCOMMAND --help\n\nsubcommands:\n";
+    size_t width = 0;
+    for (const Command &command : kCommands)
+        width = std::max(width, size_t(qstrlen(command.name)));
+    for (const Command &command : kCommands)
+        text += "  " + QByteArray(command.name).leftJustified(qsizetype(width) + 3)
+                + QByteArray(command.summary ? command.summary : command.usage) + '\n';
+    text += "\nexit status: 0 done, 1 input rejected, 2 usage error\n";
+    print(text);
+    return kExitDone;
+}
+
+// `vornctl SUBCOMMAND --help`: its usage and what it does.
+int commandHelp(const Command &command)
+{
+    QByteArray text = "usage: " + QByteArray(command.usage) + '\n';
+    if (command.summary)
+        text += QByteArray(command.summary) + '\n';
+    print(text);
+    return kExitDone;
 }
 
 const Command *findCommand(const char *name)
@@ -54,9 +91,13 @@ const Command *findCommand(const char *name)
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && (asksForHelp(argv[1]) || qstrcmp(argv[1], "help") == 0))
+        return argc > 2 && findCommand(argv[2]) ? commandHelp(*findCommand(argv[2])) : overview();
     const Command *command = argc > 1 ? findCommand(argv[1]) : nullptr;
     if (!command)
         return usage();
+    if (std::any_of(argv + 2, argv + argc, asksForHelp))
+        return commandHelp(*command);
 
     std::unique_ptr<QCoreApplication> app;
     if (command->needsGui) {

@@ -7,6 +7,7 @@
 #include "shell_test_support.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -247,11 +248,15 @@ TEST_F(MainWindowTest, OpenLoadsThePickedFileDirectlyAndRecordsItsDate)
 TEST_F(MainWindowTest, HelpOpensThePickedPdfAndItsFilterStaysUntilTheNextOpen)
 {
     QStringList filters;
+    QStringList folders;
     QString answer;
     vorn::prompts::setOpenFileHook([&](const vorn::prompts::FileRequest &request) {
         filters << request.filter;
+        folders << request.directory;
         return answer;
     });
+    const QString guides = folder.path() + QStringLiteral("docs");
+    ASSERT_TRUE(QDir().mkdir(guides));
     QStringList opened;
     TFrm_MainTestAccess::setDocumentOpener(main, [&](const QString &p) { opened << p; });
     TFrm_MainTestAccess::setLoader(main, [](TFrm_Main &, const QString &) {});
@@ -270,6 +275,8 @@ TEST_F(MainWindowTest, HelpOpensThePickedPdfAndItsFilterStaysUntilTheNextOpen)
     EXPECT_TRUE(filters[1].startsWith(QStringLiteral("*.pdf")));
     EXPECT_TRUE(filters[2].startsWith(QStringLiteral("*.Vrn")));
     EXPECT_TRUE(filters[3].startsWith(QStringLiteral("*.pdf")));
+    // The guides' folder until a document is picked, and never for Open.
+    EXPECT_EQ(folders, QStringList({guides, guides, QString(), QString()}));
 }
 
 TEST_F(MainWindowTest, TheCaptionIsTheBaseWhileNoGraphWindowIsMaximised)

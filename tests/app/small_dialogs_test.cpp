@@ -1,11 +1,14 @@
 // The About box and the rename dialog, and the arithmetic of tiling the
 // graph windows.
 #include "app/ui/MdiTiling.h"
+#include "app/ui/QtTranslation.h"
 #include "app/ui/TFrm_About.h"
 #include "app/ui/TFrm_Rename.h"
 #include "shell_test_support.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,6 +95,36 @@ TEST(LanguageSwitchTest, AnUnwritableLanguageFileKeepsTheTexts)
     TFrm_Dialog::setTestHook({});
     EXPECT_EQ(main.texts.Used_Lang, QStringLiteral("Magyar"));
     EXPECT_EQ(shown, main.texts.Err_List(10));
+}
+
+// The buttons of Qt's own file dialog (not the desktop's), '&' removed.
+QStringList fileDialogButtons()
+{
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (const QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons())
+        texts << button->text().remove(u'&');
+    return texts;
+}
+
+TEST(LanguageSwitchTest, QtsOwnDialogsFollowTheLanguageAndFallBackToEnglish)
+{
+    shelltest::ProgramFolder folder;
+    TFrm_Main main;
+    main.Set_Language();
+    EXPECT_EQ(fileDialogButtons(), QStringList({QStringLiteral("Megnyitás"), QStringLiteral("Mégse")}));
+    main.switchLanguage(QStringLiteral("German"));
+    EXPECT_EQ(fileDialogButtons(), QStringList({QStringLiteral("Öffnen"), QStringLiteral("Abbrechen")}));
+    main.switchLanguage(QStringLiteral("English"));
+    EXPECT_EQ(fileDialogButtons(), QStringList({QStringLiteral("Open"), QStringLiteral("Cancel")}));
+
+    // Without the translation file the German one goes too, and Qt speaks English.
+    main.switchLanguage(QStringLiteral("German"));
+    QTemporaryDir empty;
+    EXPECT_FALSE(vorn::ui::installQtTranslation(QStringLiteral("German"), empty.path()));
+    EXPECT_EQ(fileDialogButtons(), QStringList({QStringLiteral("Open"), QStringLiteral("Cancel")}));
+    main.switchLanguage(QStringLiteral("Magyar"));
 }
 
 TEST(RenameDialogTest, OffersTheNameAndAcceptsWhatIsTyped)

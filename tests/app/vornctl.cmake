@@ -1,6 +1,9 @@
-# vornctl, run as a separate process.
-vorn_add_gtest(vornctl_test SOURCES vornctl_test.cpp LIBS Qt6::Core)
-add_dependencies(vornctl_test vornctl)
+# The command-line tools, run as separate processes: vornctl, and vorn_guide
+# with the user guides it builds.
+vorn_add_gtest(vornctl_test SOURCES vornctl_test.cpp guide_test.cpp LIBS Qt6::Gui)
+add_dependencies(vornctl_test vornctl vorn_guides)
 target_compile_definitions(vornctl_test PRIVATE
   VORN_MEASUREMENT_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/measurement/data"
-  VORN_WORKBOOK_READER="${PROJECT_SOURCE_DIR}/tests/exchange/data/read_workbook.py")
+  VORN_WORKBOOK_READER="${PROJECT_SOURCE_DIR}/tests/exchange/data/read_workbook.py"
+  VORN_DOCS_SOURCE_DIR="${PROJECT_SOURCE_DIR}/docs"
+  VORN_GUIDE_TOOL="$<TARGET_FILE:vorn_guide>")

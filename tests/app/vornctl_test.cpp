@@ -119,6 +119,36 @@ TEST(VornctlInfo, RejectedFilesAndUsageErrorsHaveTheirExitStatus)
     EXPECT_EQ(vornctl({QStringLiteral("frobnicate")}).exitCode, 2);
 }
 
+TEST(VornctlHelp, ListsEverySubcommandAndShowsEachOnesUsage)
+{
+    const CtlRun overview = vornctl({QStringLiteral("--help")});
+    EXPECT_EQ(overview.exitCode, 0);
+    const QString text = QString::fromUtf8(overview.out);
+    const qsizetype listed = text.indexOf(QStringLiteral("subcommands:\n"));
+    ASSERT_GE(listed, 0) << overview.out.constData();
+    // One line each: the name, then what it does.
+    QStringList names;
+    for (const QString &line : text.mid(listed).split(u'\n').mid(1)) {
+        if (line.isEmpty())
+            break;
+        const QStringList words = line.simplified().split(u' ');
+        ASSERT_GE(words.size(), 3) << line.toStdString();
+        names << words[0];
+    }
+    EXPECT_TRUE(names.contains(QStringLiteral("info")) && names.contains(QStringLiteral("save")));
+    for (const QString &name : names) {
+        const CtlRun help = vornctl({name, QStringLiteral("--help")});
+        EXPECT_EQ(help.exitCode, 0) << name.toStdString();
+        EXPECT_TRUE(help.out.startsWith("usage: vornctl " + name.toUtf8() + ' ')) << help.out.constData();
+        EXPECT_TRUE(help.err.isEmpty());
+    }
+    // Asking for help never runs the subcommand: nothing is written.
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.VRN"));
+    EXPECT_EQ(vornctl({QStringLiteral("save"), sample("demo_short.VRN"), out, QStringLiteral("-h")}).exitCode, 0);
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST(VornctlSave, SavedFileReadsBackToTheSameRecordAndPicture)
 {
     QTemporaryDir dir;

@@ -113,8 +113,11 @@ private:
     {
         QTimer::singleShot(kSettle, this, [this, name] {
             shot(name);
-            if (QWidget *modal = QApplication::activeModalWidget())
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                // The window alone as well, for the user guides' pictures.
+                modal->grab().save(QDir(m_folder).filePath(name + QStringLiteral("_window.png")));
                 modal->close();
+            }
         });
         open();
     }
@@ -146,17 +149,34 @@ private:
     QList<Step> exchangeSteps();
     QList<Step> reportSteps();
     void reportShots(const QString &language, bool withPreview);
+    QList<Step> languageSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
     QDeadlineTimer m_deadline;
     QList<Step> m_steps;
     QTemporaryDir m_exportFolder;
+    QString m_languageBefore;
 };
 
 void ScreenshotTour::buildSteps()
 {
-    m_steps = graphSteps() + dialogSteps() + settingsSteps() + exchangeSteps() + reportSteps();
+    m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps() + exchangeSteps()
+              + reportSteps();
+}
+
+// Qt's own file dialog follows the program's language: the Open dialog in
+// German, then the language in use again.
+QList<ScreenshotTour::Step> ScreenshotTour::languageSteps()
+{
+    return {
+        [this] {
+            m_languageBefore = m_main->texts.Used_Lang;
+            m_main->switchLanguage(QStringLiteral("German"));
+        },
+        [this] { modalShot(QStringLiteral("15_file_dialog_german"), [this] { m_main->Btn_OpenClick(); }); },
+        [this] { m_main->switchLanguage(m_languageBefore); },
+    };
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
@@ -258,7 +278,7 @@ QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
                 return;
             const QString first = QCoreApplication::arguments().value(1);
             pendrive->setDriveSource(std::make_shared<TourDrive>(QFileInfo(first).absolutePath()));
-            modalShot(QStringLiteral("15_pendrive_window"), [this] { m_main->Btn_PenDriveClick(); });
+            modalShot(QStringLiteral("16_pendrive_window"), [this] { m_main->Btn_PenDriveClick(); });
         },
         [this] {
             auto *progress = new TFrm_LoadGraph(m_main, m_main->texts);
@@ -268,17 +288,17 @@ QList<ScreenshotTour::Step> ScreenshotTour::exchangeSteps()
             progress->Calc_sz_E(0, 100, 0, 100, 42, true);
         },
         [this] {
-            shot(QStringLiteral("16_export_progress"));
+            shot(QStringLiteral("17_export_progress"));
             delete m_main->findChild<TFrm_LoadGraph *>(QStringLiteral("TourExport"));
         },
         [this] {
             // A real export of the active measurement, up to its closing message.
             const QString target = m_exportFolder.filePath(QStringLiteral("tour.xlsx"));
             vorn::prompts::setSaveFileHook([target](const vorn::prompts::FileRequest &) { return target; });
-            modalShot(QStringLiteral("17_export_message"), [this] { m_main->Menu_Exp_ExcelClick(); });
+            modalShot(QStringLiteral("18_export_message"), [this] { m_main->Menu_Exp_ExcelClick(); });
             vorn::prompts::setSaveFileHook({});
         },
-        [this] { menuShot(QStringLiteral("18_window_menu_after_export"), m_main->Fmenu_Window); },
+        [this] { menuShot(QStringLiteral("19_window_menu_after_export"), m_main->Fmenu_Window); },
     };
 }
 
@@ -288,7 +308,7 @@ QList<ScreenshotTour::Step> ScreenshotTour::reportSteps()
     // print preview, and its PDF, which tools/screenshot_tour.sh renders.
     QList<Step> steps;
     const QString original = m_main->texts.Used_Lang;
-    int number = 19;
+    int number = 20;
     for (const QString &language : {QStringLiteral("Magyar"), QStringLiteral("English"), QStringLiteral("German")}) {
         const bool preview = language == QStringLiteral("English");
         steps.append([this, language] { m_main->switchLanguage(language); });

@@ -14,12 +14,14 @@
 #include "exchange/ui/ExcelExport.h"
 #include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/ui/TFrm_Graph.h"
+#include "settings/ProgramFolder.h"
 #include "settings/ui/TFrm_Correction.h"
 #include "settings/ui/TFrm_Settings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -41,6 +43,13 @@ QAction *makeAction(QObject *parent, const char *name, const QKeySequence &key =
     if (!icon.isEmpty())
         action->setIcon(vorn::art::icon(icon));
     return action;
+}
+
+// The folder of the user guides beside the program, empty when it is missing.
+QString guideFolder()
+{
+    const QDir docs(vorn::programFolder() + QStringLiteral("docs"));
+    return docs.exists() ? docs.absolutePath() : QString();
 }
 
 } // namespace
@@ -309,9 +318,16 @@ void TFrm_Main::Btn_HelpClick()
 {
     // The filter stays until the next Open sets its own.
     m_dlgOpen.filter = QStringLiteral("*.pdf (*.pdf *.PDF)");
-    const QString path = vorn::prompts::openFileName(this, m_dlgOpen);
-    if (!path.isEmpty())
-        m_openDocument(path);
+    vorn::prompts::FileRequest request = m_dlgOpen;
+    // Until a document is picked, the dialog opens where the guides are;
+    // afterwards it opens where the user last was.
+    if (!m_helpPicked)
+        request.directory = guideFolder();
+    const QString path = vorn::prompts::openFileName(this, request);
+    if (path.isEmpty())
+        return;
+    m_helpPicked = true;
+    m_openDocument(path);
 }
 
 void TFrm_Main::Btn_ExitClick()

@@ -159,6 +159,7 @@ private:
     bool m_startedUp = false;
     // Dlg_Open keeps its title and filter between uses (Help leaves its own).
     vorn::prompts::FileRequest m_dlgOpen;
+    bool m_helpPicked = false; // Help has opened a document: no more guide folder
     // What opening a file and a document do; tests watch them.
     FileAction m_loadFile;
     std::function<void(const QString &)> m_openDocument;

@@ -3,6 +3,7 @@
 #include "TFrm_Main.h"
 
 #include "MainBanner.h"
+#include "QtTranslation.h"
 #include "TFrm_Loader.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "settings/ProgramFolder.h"
@@ -14,6 +15,8 @@
 void TFrm_Main::Set_Language()
 {
     texts = vorn::loadLanguage(vorn::programFolder());
+    // Qt's own dialogs and context menus follow the program's language.
+    vorn::ui::installQtTranslation(texts.Used_Lang);
     applyTexts();
     if (m_splash)
         m_splash->applyTexts(texts);
