@@ -4,6 +4,7 @@
 #include "JsonWriter.h"
 #include "graph/CycleTable.h"
 #include "graph/DefaultView.h"
+#include "graph/IntegrityWarnings.h"
 #include "graph/LimitLines.h"
 #include "graph/MeasurementParams.h"
 #include "graph/TimeUnits.h"
@@ -137,9 +138,33 @@ void writeEvaluation(json::Writer &out, const TFile_Datas &r, const TextTables &
     out.endObject();
 }
 
+void writeWarnings(json::Writer &out, const measurement::ReadWarnings &notes,
+                   const TFile_Datas &r, const TextTables &texts)
+{
+    out.beginArray();
+    for (const graph::IntegrityWarning &warning : graph::integrityWarnings(notes, r)) {
+        out.beginObject();
+        out.key("kind"); out.value(QString(graph::warningKindName(warning.kind)));
+        out.key("line");
+        if (warning.line > 0)
+            out.value(warning.line);
+        else
+            out.null();
+        out.key("index");
+        if (warning.index >= 0)
+            out.value(warning.index);
+        else
+            out.null();
+        out.key("text"); out.value(graph::warningText(warning, texts));
+        out.endObject();
+    }
+    out.endArray();
+}
+
 } // namespace
 
-QByteArray loadedJson(const TFile_Datas &record, const TextTables &texts, bool withSamples)
+QByteArray loadedJson(const TFile_Datas &record, const measurement::ReadWarnings &notes,
+                      const TextTables &texts, bool withSamples)
 {
     json::Writer out;
     out.beginObject();
@@ -159,6 +184,7 @@ QByteArray loadedJson(const TFile_Datas &record, const TextTables &texts, bool w
         out.null();
     }
     out.key("evaluation"); writeEvaluation(out, record, texts);
+    out.key("warnings"); writeWarnings(out, notes, record, texts);
     out.endObject();
     return out.bytes() + '\n';
 }

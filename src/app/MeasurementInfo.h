@@ -10,12 +10,19 @@ namespace vorn {
 class TextTables;
 }
 
+namespace vorn::measurement {
+struct ReadWarnings;
+}
+
 namespace vorn::info {
 
 // {"ok": true, "record": {...}, "samples": [[Meres_Aram, Meres_fesz, Is_Toltes], ...],
-//  "picture": {"width": W, "height": H} or null, "evaluation": {...}}.
-// Without samples the "samples" member is left out. `texts` words the report lines.
-QByteArray loadedJson(const TFile_Datas &record, const TextTables &texts, bool withSamples);
+//  "picture": {"width": W, "height": H} or null, "evaluation": {...},
+//  "warnings": [{"kind": "...", "line": N, "index": N, "text": "..."}, ...]}.
+// Without samples the "samples" member is left out. A warning's line or index
+// is null when it concerns none. `texts` words the report lines and warnings.
+QByteArray loadedJson(const TFile_Datas &record, const measurement::ReadWarnings &notes,
+                      const TextTables &texts, bool withSamples);
 
 // {"ok": false, "error": N} for a rejected file (N is the Err_List index).
 QByteArray rejectedJson(int error);

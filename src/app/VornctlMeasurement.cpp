@@ -38,7 +38,7 @@ int runInfo(const QStringList &args)
         return kExitRejected;
     }
     const TextTables texts = loadLanguageSection(programFolder(), language);
-    print(info::loadedJson(result.record, texts, withSamples));
+    print(info::loadedJson(result.record, result.warnings, texts, withSamples));
     return kExitDone;
 }
 

@@ -260,13 +260,16 @@ void appendLine(QString &block, QStringView line)
 
 } // namespace
 
-LineParser::LineParser(TFile_Datas &record, QChar separator)
-    : m_record(record), m_separator(separator)
+LineParser::LineParser(TFile_Datas &record, QChar separator, ReadWarnings &warnings)
+    : m_record(record), m_warnings(warnings), m_separator(separator)
 {
 }
 
 LineOutcome LineParser::parseLine(QStringView line)
 {
+    ++m_slowLines;
+    if (!line.isEmpty())
+        m_warnings.noteContentLine(lineNumber());
     if (applyMarker(line) || line.isEmpty())
         return LineOutcome::Done;
     const bool tagged = line.front() == u'<';
@@ -288,6 +291,9 @@ LineOutcome LineParser::parseLine(QStringView line)
 LineOutcome LineParser::parsePlainLine(const char *begin, const char *end, const char *tab1,
                                        const char *tab2, int tabs)
 {
+    ++m_slowLines;
+    if (begin != end)
+        m_warnings.noteContentLine(lineNumber());
     if (!m_isMeas)
         return LineOutcome::Done;
     return sampleLine(begin, end, tab1, tab2, tabs);
@@ -323,11 +329,41 @@ const char *LineParser::parseUsualSample(const char *p, const char *e)
         else
             return nullptr;
     }
+    if (id - 1 == m_oldId) [[likely]] {
+        m_oldId = id;
+        m_record.Meres_Datas.push_back(TMeres_Datas{amps, volts, charging});
+        return q;
+    }
+    // This line is counted as a sample taken or dropped only below.
+    noteIndexJump(lineNumber() + 1, id);
     if (m_oldId < id) {
         m_oldId = id;
         m_record.Meres_Datas.push_back(TMeres_Datas{amps, volts, charging});
+    } else {
+        ++m_usualDropped;
     }
     return q;
+}
+
+int LineParser::lineNumber() const
+{
+    const auto usualTaken =
+        static_cast<long long>(m_record.Meres_Datas.size()) - m_slowSamples;
+    return int(m_slowLines + usualTaken + m_usualDropped);
+}
+
+void LineParser::noteIndexJump(int line, int id)
+{
+    // The first sample has no predecessor to follow.
+    if (m_oldId >= 0)
+        m_warnings.noteJump(line, id, m_oldId);
+}
+
+LineParser::~LineParser()
+{
+    // Kept in the parser while it runs: a sample line costs no more stores.
+    m_warnings.lines = lineNumber();
+    m_warnings.lastSampleIndex = m_oldId;
 }
 
 // Block markers are found in the upper-cased line (ASCII letters only), the
@@ -363,6 +399,7 @@ LineOutcome LineParser::applyTags(QStringView line)
 {
     if (!line.contains(u'<'))
         return LineOutcome::Done;
+    noteTags(line);
     for (const TagRule &rule : kTags) {
         if (!line.contains(rule.tag))
             continue;
@@ -374,6 +411,18 @@ LineOutcome LineParser::applyTags(QStringView line)
     return LineOutcome::Done;
 }
 
+// "<EOF>" ends the file as the device writes it; "<MIN>" carries the
+// tester's verdict, kept as written for the comparison with the evaluation.
+void LineParser::noteTags(QStringView line)
+{
+    if (line.startsWith(QLatin1StringView("<EOF>")))
+        m_warnings.noteEofLine(lineNumber());
+    if (line.contains(QLatin1StringView("<MIN>"))) {
+        m_warnings.testerVerdict = line.mid(6).toString();
+        m_warnings.testerVerdictLine = lineNumber();
+    }
+}
+
 // The TAB walk of a sample line: the index decides first whether the line
 // counts at all (a repeated or backward index drops it unread), then the
 // voltage and the current are converted.
@@ -383,11 +432,15 @@ LineOutcome LineParser::sampleLine(const Ch *begin, const Ch *end, const Ch *tab
 {
     if (tabs == 0)
         return LineOutcome::Done;
-    if (tabs != 2)
+    if (tabs != 2) {
+        m_warnings.noteSkippedLine(lineNumber());
         return LineOutcome::SkippedSample;
+    }
     const std::optional<int> id = toInt(begin, tab1);
     if (!id)
         return LineOutcome::BadValue;
+    if (static_cast<long long>(*id) - 1 != m_oldId)
+        noteIndexJump(lineNumber(), *id);
     if (m_oldId >= *id)
         return LineOutcome::Done;
     m_oldId = *id;
@@ -397,6 +450,7 @@ LineOutcome LineParser::sampleLine(const Ch *begin, const Ch *end, const Ch *tab
         return LineOutcome::BadValue;
     const bool charging = tab2 + 1 != end && tab2[1] == Ch('-');
     m_record.Meres_Datas.push_back(TMeres_Datas{*amps, *volts, charging});
+    ++m_slowSamples;
     return LineOutcome::Done;
 }
 

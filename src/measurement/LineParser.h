@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MeasurementRecord.h"
+#include "ReadWarnings.h"
 
 #include <QByteArrayView>
 #include <QChar>
@@ -17,10 +18,17 @@ enum class LineOutcome {
 };
 
 // The reader's state across the lines of one file (InitVar and its flags).
-// Numbers are read with the decimal separator given at construction.
+// Numbers are read with the decimal separator given at construction. Every
+// line goes through exactly one of parseLine(), parsePlainLine() and a
+// successful parseUsualSample(), so the parser can number the lines itself
+// for the integrity notes it makes in `warnings`.
 class LineParser {
 public:
-    LineParser(TFile_Datas &record, QChar separator);
+    LineParser(TFile_Datas &record, QChar separator, ReadWarnings &warnings);
+    // Hands the line count and the last index taken to `warnings`.
+    ~LineParser();
+    LineParser(const LineParser &) = delete;
+    LineParser &operator=(const LineParser &) = delete;
 
     // Every rule for one decoded line (without its terminator).
     LineOutcome parseLine(QStringView line);
@@ -52,8 +60,19 @@ private:
     template<typename Ch>
     LineOutcome sampleLine(const Ch *begin, const Ch *end, const Ch *tab1, const Ch *tab2,
                            int tabs);
+    // A sample line's index that does not follow the previous one by one.
+    void noteIndexJump(int line, int id);
+    // The number of the line being parsed, for the slower paths. The usual
+    // sample lines are not counted one by one (that would cost them time):
+    // they are the samples not taken elsewhere, plus those they dropped.
+    int lineNumber() const;
+    void noteTags(QStringView line);
 
     TFile_Datas &m_record;
+    ReadWarnings &m_warnings;
+    int m_slowLines = 0;        // lines through parseLine() and parsePlainLine()
+    long long m_slowSamples = 0; // samples those lines added
+    int m_usualDropped = 0;     // usual sample lines dropped for their index
     QChar m_separator;
     bool m_isMeas = false;
     bool m_isMegj = false;

@@ -215,7 +215,7 @@ bool parseDecoded(QString text, LineParser &parser, ReadResult &result, Progress
 bool parseText(QByteArrayView bytes, ReadResult &result, ProgressSink &sink)
 {
     const QChar separator = vorn::numfmt::decimalSeparator();
-    LineParser parser(result.record, separator);
+    LineParser parser(result.record, separator, result.warnings);
     const codepage::TextEncoding encoding = codepage::detectBom(bytes);
     const bool byteLevel = separator.unicode() < 0x80
                            && (encoding == codepage::TextEncoding::Utf8Bom
@@ -242,6 +242,8 @@ ReadResult readWhole(QByteArrayView bytes, const ProgressFn &progress)
     Set_Default(result.record);
     if (!parseText(bytes, result, sink))
         return failed(result, ReadFailure::BadValue);
+    noteFileEnd(result.warnings, bytes.last(std::min<qsizetype>(bytes.size(), kFileTailBytes)),
+                codepage::detectBom(bytes));
     sink.report(60);
     if (result.record.Meres_Datas.size() < 2)
         return failed(result, ReadFailure::TooFewSamples);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MeasurementRecord.h"
+#include "ReadWarnings.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -32,6 +33,7 @@ struct ReadResult {
     int skippedSampleLines = 0; // sample-section lines with 2 or more than 3 fields
     int firstSkippedLine = 0;   // 1-based line of the first of them, else 0
     TFile_Datas record;         // meaningful only when ok()
+    ReadWarnings warnings;      // what the file's reading noticed; the record ignores it
     bool ok() const { return error == 0; }
 };
 

@@ -4,7 +4,9 @@
 
 #include "TFrm_Main.h"
 #include "engines/ChartWidget.h"
+#include "graph/IntegrityWarnings.h"
 #include "graph/ui/TFrm_Graph.h"
+#include "graph/ui/WarningStrip.h"
 #include "measurement/MeasurementReader.h"
 #include "measurement/MeasurementWriter.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
@@ -109,6 +111,16 @@ TFrm_Graph *createGraphWindow(TFrm_Main &main)
     return graph;
 }
 
+// The strip above the chart when the file has integrity warnings; nothing at
+// all when it has none.
+void showIntegrityWarnings(TFrm_Main &main, TFrm_Graph &graph, const ReadWarnings &notes)
+{
+    WarningStrip *strip = WarningStrip::attach(
+        graph, vorn::graph::integrityWarnings(notes, graph.File_Datas), main.texts);
+    if (strip)
+        QObject::connect(&main, &TFrm_Main::languageChanged, strip, &WarningStrip::Change_Language);
+}
+
 // Reads the file into the window and finishes the window. 0 on success, else
 // the index of the message in Err_List.
 int Betoltes(TFrm_Main &main, TFrm_Graph &graph, const QString &FileName, LoadProgress &progress)
@@ -134,6 +146,7 @@ int Betoltes(TFrm_Main &main, TFrm_Graph &graph, const QString &FileName, LoadPr
         return kErrCannotRead;
     progress.at(95);
     graph.Change_Language();
+    showIntegrityWarnings(main, graph, result.warnings);
     progress.at(96);
     graph.showMaximized();
     progress.at(100);
