@@ -23,5 +23,9 @@ int runSave(const QStringList &args);
 // under the name given, as the program's export does.
 int runExport(const QStringList &args);
 int runReport(const QStringList &args);
+// Works through measurement files and folders: reports, workbooks and a
+// summary. Exits 0 when every file passed or had no threshold, 1 when one
+// failed, 3 when one was rejected or an output could not be written.
+int runBatch(const QStringList &args);
 
 } // namespace vorn::ctl

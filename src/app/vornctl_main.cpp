@@ -32,6 +32,7 @@ const Command kCommands[] = {
     {"save", "vornctl save IN OUT", runSave, false, "read a measurement file and write it again through the program's writer"},
     {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false, "write a measurement's samples into a spreadsheet workbook (.xlsx)"},
     {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true, "write a measurement's test report as PDF"},
+    {"batch", "vornctl batch [--out DIR] [--pdf] [--xlsx] [--bw] [--lang NAME] [--jobs N] [--recursive] PATH...", runBatch, true, "reports, workbooks and a summary of many measurement files (exit 0 all passed, 1 one failed, 3 one rejected)"},
 };
 
 int usage(const Command *only = nullptr)

@@ -8,25 +8,26 @@ namespace vorn::report {
 
 void ensureReportFonts()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    struct Substitute {
-        const char16_t *family;
-        const char16_t *replacement;
-    };
-    static constexpr Substitute substitutes[] = {
-        {u"Arial", u"Liberation Sans"},
-        {u"Tahoma", u"DejaVu Sans"},
-        {u"Courier New", u"Liberation Mono"},
-    };
-    for (const Substitute &s : substitutes) {
-        const QString family = QString::fromUtf16(s.family);
-        const QString replacement = QString::fromUtf16(s.replacement);
-        if (!QFontDatabase::hasFamily(family) && QFontDatabase::hasFamily(replacement))
-            QFont::insertSubstitution(family, replacement);
-    }
+    // Once, and safely when several threads draw reports at the same time.
+    static const bool done = [] {
+        struct Substitute {
+            const char16_t *family;
+            const char16_t *replacement;
+        };
+        static constexpr Substitute substitutes[] = {
+            {u"Arial", u"Liberation Sans"},
+            {u"Tahoma", u"DejaVu Sans"},
+            {u"Courier New", u"Liberation Mono"},
+        };
+        for (const Substitute &s : substitutes) {
+            const QString family = QString::fromUtf16(s.family);
+            const QString replacement = QString::fromUtf16(s.replacement);
+            if (!QFontDatabase::hasFamily(family) && QFontDatabase::hasFamily(replacement))
+                QFont::insertSubstitution(family, replacement);
+        }
+        return true;
+    }();
+    Q_UNUSED(done);
 }
 
 QPaintDevice *textLayoutDevice()

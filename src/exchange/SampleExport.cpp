@@ -152,6 +152,7 @@ ExportResult exportSamples(const TFile_Datas &record, const QString &target,
         Excel.setCaption(defaultExportName(now));
         Excel.setVisible(false);
         Workbook &WB = Excel.WorkBooks().Add();
+        WB.setCreated(now);
         Worksheet &WS = WB.WorkSheets().Add();
         Add_Columns(WS);
         if (steps.started)

@@ -20,6 +20,7 @@
 #include "ScratchFile.h"
 #include "SheetBuffer.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringView>
 
@@ -149,6 +150,8 @@ public:
     Workbook &operator=(const Workbook &) = delete;
 
     WorksheetCollection WorkSheets() { return WorksheetCollection(*this); }
+    // The creation date the file records (by default the time it is saved).
+    void setCreated(const QDateTime &when);
     // Writes the workbook and puts it in place of path in one step. The
     // format number is accepted for the interface's sake: the file is always
     // an Office Open XML workbook. A workbook is saved once.

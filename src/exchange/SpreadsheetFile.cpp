@@ -189,6 +189,15 @@ lxw_format *Workbook::format(const CellStyle &style)
     return look;
 }
 
+void Workbook::setCreated(const QDateTime &when)
+{
+    if (!m_lxw)
+        fail(QStringLiteral("the workbook has already been saved"));
+    lxw_doc_properties properties{};
+    properties.created = time_t(when.toSecsSinceEpoch());
+    check(workbook_set_properties(m_lxw, &properties));
+}
+
 void Workbook::SaveAs(const QString &path, int /*fileFormat*/)
 {
     if (!m_lxw)

@@ -75,6 +75,14 @@ TEST_F(ReaderText, ReadingBytesEqualsDecodingTheWholeFileFirst)
     EXPECT_EQ(fromAnsi.RName, u"été");
 }
 
+std::vector<int> jumpLines(const std::vector<IndexJump> &jumps)
+{
+    std::vector<int> lines;
+    for (const IndexJump &jump : jumps)
+        lines.push_back(jump.line);
+    return lines;
+}
+
 // Sample lines of every shape read the same from bytes as from decoded text,
 // the usual ones through the one-pass reading included.
 TEST_F(ReaderText, SampleLinesOfEveryShapeReadAlikeFromBytesAndText)
@@ -95,6 +103,11 @@ TEST_F(ReaderText, SampleLinesOfEveryShapeReadAlikeFromBytesAndText)
         ASSERT_EQ(bytes.error, text.error);
         EXPECT_EQ(bytes.failedLine, text.failedLine);
         EXPECT_EQ(bytes.skippedSampleLines, text.skippedSampleLines);
+        // The integrity notes count lines the same both ways.
+        EXPECT_EQ(bytes.warnings.firstSkippedLines, text.warnings.firstSkippedLines);
+        EXPECT_EQ(bytes.warnings.lines, text.warnings.lines);
+        EXPECT_EQ(jumpLines(bytes.warnings.firstGaps), jumpLines(text.warnings.firstGaps));
+        EXPECT_EQ(jumpLines(bytes.warnings.firstDisorders), jumpLines(text.warnings.firstDisorders));
         if (bytes.ok())
             expectSameLoad(bytes.record, text.record);
     }
