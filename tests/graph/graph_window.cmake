@@ -7,5 +7,6 @@ vorn_add_gtest(graph_window_test
     ui/AxesTest.cpp
     ui/CursorTest.cpp
     ui/SaveRenameLanguageTest.cpp
+    ui/WarningStripTest.cpp
   LIBS vorn_ui)
 target_compile_definitions(graph_window_test PRIVATE VORN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

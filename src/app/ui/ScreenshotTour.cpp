@@ -9,6 +9,7 @@
 #include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/Readout.h"
 #include "graph/ui/TFrm_Graph.h"
+#include "graph/ui/WarningStrip.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
 #include "report/ui/TFrm_Report.h"
 
@@ -16,6 +17,7 @@
 #include <QCursor>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -150,6 +152,7 @@ private:
     QList<Step> reportSteps();
     void reportShots(const QString &language, bool withPreview);
     QList<Step> languageSteps();
+    QList<Step> warningSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -162,7 +165,7 @@ private:
 void ScreenshotTour::buildSteps()
 {
     m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps() + exchangeSteps()
-              + reportSteps();
+              + reportSteps() + warningSteps();
 }
 
 // Qt's own file dialog follows the program's language: the Open dialog in
@@ -352,6 +355,36 @@ void ScreenshotTour::reportShots(const QString &name, bool withPreview)
         report->Btn_PrintClick();
     }
     report->close();
+}
+
+// A damaged copy of the first measurement (sample lines 40 to 59 gone, the
+// "<EOF>" cut off) opened with its warning strip, then the strip's list.
+QList<ScreenshotTour::Step> ScreenshotTour::warningSteps()
+{
+    return {
+        [this] {
+            QFile original(QCoreApplication::arguments().value(1));
+            QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+            const qsizetype from = bytes.indexOf("\n40\t") + 1;
+            const qsizetype to = bytes.indexOf("\n60\t") + 1;
+            if (from > 0 && to > from)
+                bytes.remove(from, to - from);
+            bytes.truncate(bytes.lastIndexOf("<EOF>"));
+            const QString damaged = m_exportFolder.filePath(QStringLiteral("damaged.VRN"));
+            QFile copy(damaged);
+            if (copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size()) {
+                copy.close();
+                Load_FROM_File(*m_main, damaged);
+            }
+        },
+        [] {}, // the progress window lingers for a second
+        [this] { shot(QStringLiteral("30_warning_strip")); },
+        [this] {
+            for (WarningStrip *strip : m_main->findChildren<WarningStrip *>())
+                strip->Btn_ShowAll->click();
+        },
+        [this] { shot(QStringLiteral("31_warning_list")); },
+    };
 }
 
 } // namespace

@@ -122,6 +122,8 @@ void WarningStrip::Btn_ShowAllClick()
         layout->addWidget(m_listView, 1);
         layout->addWidget(buttons);
         fillList();
+        // Over the middle of the graph window, which it does not cover whole.
+        m_list->move(m_graph.mapToGlobal(m_graph.rect().center()) - m_list->rect().center());
     }
     // Not modal: the graph window stays usable beside the list.
     m_list->show();
