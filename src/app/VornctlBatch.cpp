@@ -111,6 +111,9 @@ public:
             print(counter + ' ' + row.file.toUtf8() + ": " + outcome(row) + '\n', stderr);
             return;
         }
+        // A file that went wrong keeps its line above the bar.
+        if (row.rejected || row.outputFailed)
+            print("\r\x1b[K" + row.file.toUtf8() + ": " + outcome(row) + '\n', stderr);
         constexpr int kWidth = 30;
         const int filled = total > 0 ? done * kWidth / total : kWidth;
         const QByteArray bar = QByteArray(filled, '#') + QByteArray(kWidth - filled, '-');

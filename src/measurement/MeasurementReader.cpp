@@ -242,8 +242,8 @@ ReadResult readWhole(QByteArrayView bytes, const ProgressFn &progress)
     Set_Default(result.record);
     if (!parseText(bytes, result, sink))
         return failed(result, ReadFailure::BadValue);
-    noteFileEnd(result.warnings, bytes.last(std::min<qsizetype>(bytes.size(), kFileTailBytes)),
-                codepage::detectBom(bytes));
+    const qsizetype tail = std::max<qsizetype>(0, bytes.size() - kFileTailBytes) & ~qsizetype(1);
+    noteFileEnd(result.warnings, bytes.sliced(tail), codepage::detectBom(bytes));
     sink.report(60);
     if (result.record.Meres_Datas.size() < 2)
         return failed(result, ReadFailure::TooFewSamples);

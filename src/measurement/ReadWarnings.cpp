@@ -37,9 +37,12 @@ namespace {
 template<typename View>
 long long charactersAfterEof(View text, bool &endsWithEof)
 {
-    const auto blank = [](auto c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; };
+    const auto is = [&text](qsizetype i, char16_t c) { return text[i].unicode() == c; };
+    const auto blank = [&is](qsizetype i) {
+        return is(i, u'\r') || is(i, u'\n') || is(i, u' ') || is(i, u'\t');
+    };
     qsizetype end = text.size();
-    while (end > 0 && blank(text[end - 1]))
+    while (end > 0 && blank(end - 1))
         --end;
     endsWithEof = text.first(end).endsWith(QLatin1StringView("<EOF>"));
     const qsizetype last = endsWithEof ? -1 : text.lastIndexOf(QLatin1StringView("<EOF>"));
@@ -47,9 +50,9 @@ long long charactersAfterEof(View text, bool &endsWithEof)
         return -1;
     // What follows the "<EOF>" line's own line end.
     qsizetype after = last + 5;
-    if (after < text.size() && text[after] == '\r')
+    if (after < text.size() && is(after, u'\r'))
         ++after;
-    if (after < text.size() && text[after] == '\n')
+    if (after < text.size() && is(after, u'\n'))
         ++after;
     return text.size() - after;
 }
@@ -64,8 +67,8 @@ void noteFileEnd(ReadWarnings &warnings, QByteArrayView tail, codepage::TextEnco
         warnings.bytesAfterEof = charactersAfterEof(QLatin1StringView(tail), warnings.endsWithEof);
         return;
     }
-    // Whole characters only: the tail of a file of UTF-16 units.
-    tail = tail.last(tail.size() & ~qsizetype(1));
+    // Whole characters only: a half unit at the very end is left out.
+    tail.truncate(tail.size() & ~qsizetype(1));
     QStringDecoder decode(encoding == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
                                                             : QStringDecoder::Utf16BE);
     const QString text = decode(tail);

@@ -70,7 +70,8 @@ struct ReadWarnings {
 // How many of a file's last bytes noteFileEnd() needs.
 inline constexpr long long kFileTailBytes = 64 * 1024;
 
-// Notes how the file ends, from its last bytes (up to kFileTailBytes) and the
+// Notes how the file ends, from its last bytes (about kFileTailBytes, from an
+// even offset of the file on, so that UTF-16 units stay whole) and the
 // encoding its byte-order mark names.
 void noteFileEnd(ReadWarnings &warnings, QByteArrayView tail, codepage::TextEncoding encoding);
 

@@ -131,6 +131,8 @@ TEST(IntegrityWarnings, EndOfAUtf16FileIsReadInItsEncoding)
     QByteArray bytes("\xFF\xFE");
     bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     EXPECT_TRUE(read(bytes).warnings.empty());
+    // Half a unit at the end does not shift the others.
+    EXPECT_TRUE(read(bytes.chopped(1)).warnings.empty());
     bytes.chop(14); // "<EOF>" and its line end
     EXPECT_EQ(kinds(read(bytes).warnings), QList<WarningKind>{WarningKind::NoEof});
 }
