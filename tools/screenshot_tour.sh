@@ -34,14 +34,15 @@ VORN_RUNTIME_DIR="$runtime" XDG_RUNTIME_DIR="$runtime" \
 VORN_SCREENSHOT_DIR="$out" VORN_SCREENSHOT_SECOND="$second" \
   timeout 180 xvfb-run -a -s "-screen 0 1440x900x24" "$build/bin/vorn" "$sample"
 
-# The report PDFs the tour wrote, page 1 of each as a picture.
-n=19
+# The report PDFs the tour wrote, page 1 of each as a picture, numbered after
+# the tour's own screenshots.
+n=$(ls "$out"/[0-9][0-9]_*.png 2>/dev/null | sed 's|.*/\([0-9][0-9]\)_.*|\1|' | sort -n | tail -1)
 for language in magyar english german; do
   pdf="$out/report_window_$language.pdf"
+  n=$((10#${n:-0} + 1))
   if [ -f "$pdf" ]; then
     pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$pdf" "$out/${n}_report_pdf_$language"
   fi
-  n=$((n + 1))
 done
 
 count=$(ls "$out"/[0-9][0-9]_*.png 2>/dev/null | wc -l)

@@ -2,6 +2,7 @@
 #include "report/ReportDataFiles.h"
 
 #include "settings/AnsiCodePage.h"
+#include "settings/SafeFileWrite.h"
 #include "settings/ProgramFolder.h"
 
 #include <QBuffer>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace vorn::report {
 
@@ -100,12 +100,10 @@ bool ReportDataFiles::writeBytes(const QString &path, const QByteArray &bytes, Q
 {
     if (!ensureFolder(error))
         return false;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = failure(path, file.errorString());
-    return false;
+    const FileWriteResult written = writeFileSafely(path, bytes);
+    if (!written.ok && error)
+        *error = written.errorText;
+    return written.ok;
 }
 
 bool ReportDataFiles::writeIdentification(const QStringList &lines, QString *error) const

@@ -9,6 +9,7 @@
 #include "report/ReportFields.h"
 #include "report/RichText.h"
 #include "settings/LanguageTables.h"
+#include "settings/SafeFileWrite.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,7 +18,6 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QToolButton>
@@ -364,9 +364,8 @@ void TFrm_Report::Btn_saveClick()
     if (QFileInfo::exists(path)
         && m_host.Sajat_Dlg(m_host.texts->Text_List(21), dtQuestion) == drNo)
         return;
-    QSaveFile file(path);
-    const QByteArray rtf = vorn::report::writeRtf(*Mem_cegparams->document());
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
-        reportFailure(m_host.texts->Err_List(2) + u'\n' + QDir::toNativeSeparators(path)
-                      + QStringLiteral(": ") + file.errorString());
+    const vorn::FileWriteResult written =
+        vorn::writeFileSafely(path, vorn::report::writeRtf(*Mem_cegparams->document()));
+    if (!written.ok)
+        reportFailure(m_host.texts->Err_List(2) + u'\n' + written.errorText);
 }
