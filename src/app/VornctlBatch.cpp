@@ -144,7 +144,7 @@ QByteArray closingLine(const std::vector<batch::SummaryRow> &rows, const batch::
            + QDir::toNativeSeparators(files.csvPath).toUtf8() + '\n';
 }
 
-batch::BatchOptions optionsFor(const BatchArgs &parsed)
+batch::BatchOptions optionsFor(const BatchArgs &parsed, const TextTables &texts)
 {
     batch::BatchOptions options;
     options.outFolder = parsed.outFolder;
@@ -152,9 +152,7 @@ batch::BatchOptions optionsFor(const BatchArgs &parsed)
     options.xlsx = parsed.xlsx;
     options.blackWhite = parsed.blackWhite;
     options.jobs = parsed.jobs > 0 ? parsed.jobs : std::max(QThread::idealThreadCount(), 1);
-    // The language the program shows unless one is named, as `vornctl report`.
-    options.texts = parsed.language ? loadLanguageSection(programFolder(), *parsed.language)
-                                    : loadLanguage(programFolder());
+    options.texts = texts;
     const StartupSettings settings = SettingsFile(programFolder()).readStartup();
     options.colors = {settings._c2, settings._c5, settings._c6, settings._c8};
     // The reproducible-builds convention: a fixed "now" makes two runs write
@@ -173,11 +171,15 @@ int runBatch(const QStringList &args)
     const std::optional<BatchArgs> parsed = parseBatchArgs(args);
     if (!parsed)
         return kExitUsage;
+    // The language the program shows unless one is named, as `vornctl report`.
+    const std::optional<TextTables> texts = commandTexts(parsed->language);
+    if (!texts)
+        return kExitUsage;
     if (!QDir().mkpath(parsed->outFolder)) {
         print(parsed->outFolder.toUtf8() + ": the output folder cannot be made\n", stderr);
         return batch::kBatchErrors;
     }
-    const batch::BatchOptions options = optionsFor(*parsed);
+    const batch::BatchOptions options = optionsFor(*parsed, *texts);
     const QStringList inputs = batch::collectInputs(parsed->paths, parsed->recursive);
     ProgressPrinter progress;
     const std::vector<batch::SummaryRow> rows = batch::runBatch(inputs, options, std::ref(progress));

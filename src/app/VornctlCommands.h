@@ -7,6 +7,11 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
+
+namespace vorn {
+class TextTables;
+}
 
 namespace vorn::ctl {
 
@@ -16,6 +21,15 @@ constexpr int kExitUsage = 2;
 
 // Writes the bytes as they are (no conversion) to the stream.
 void print(const QByteArray &bytes, FILE *stream = stdout);
+
+// The text tables of the named language section of the program's language
+// file, or of the language the program shows when none is named. Null, with
+// the reason on standard error, when the named section does not exist (the
+// caller then exits with a usage error).
+std::optional<TextTables> commandTexts(const std::optional<QString> &language);
+
+// "error N: <Err_List text>" on standard error, for a rejected measurement.
+void printRejected(int error, const TextTables &texts);
 
 int runInfo(const QStringList &args);
 int runSave(const QStringList &args);

@@ -1,9 +1,9 @@
 // vornctl export: a measurement file's samples written into a spreadsheet
 // workbook, as the program's spreadsheet export writes them.
-#include "MeasurementInfo.h"
 #include "VornctlCommands.h"
 #include "exchange/SampleExport.h"
 #include "measurement/MeasurementReader.h"
+#include "settings/LanguageTables.h"
 
 namespace vorn::ctl {
 
@@ -13,7 +13,7 @@ int runExport(const QStringList &args)
         return kExitUsage;
     const measurement::ReadResult read = measurement::readMeasurementFile(args[0]);
     if (!read.ok()) {
-        print(info::rejectedJson(read.error));
+        printRejected(read.error, commandTexts(std::nullopt).value());
         return kExitRejected;
     }
     const exchange::ExportResult result = exchange::exportSamples(read.record, args[1]);

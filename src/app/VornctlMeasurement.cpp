@@ -14,10 +14,27 @@ void print(const QByteArray &bytes, FILE *stream)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
+std::optional<TextTables> commandTexts(const std::optional<QString> &language)
+{
+    if (!language)
+        return loadLanguage(programFolder());
+    TextTables texts = loadLanguageSection(programFolder(), *language);
+    if (texts.textList().isEmpty()) {
+        print("vornctl: the language file has no language \"" + language->toUtf8() + "\"\n", stderr);
+        return std::nullopt;
+    }
+    return texts;
+}
+
+void printRejected(int error, const TextTables &texts)
+{
+    print("error " + QByteArray::number(error) + ": " + texts.Err_List(error).toUtf8() + '\n', stderr);
+}
+
 int runInfo(const QStringList &args)
 {
     QString file;
-    QString language = QStringLiteral("Magyar");
+    std::optional<QString> language = QStringLiteral("Magyar");
     bool withSamples = true;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--no-samples"))
@@ -31,14 +48,17 @@ int runInfo(const QStringList &args)
     }
     if (file.isEmpty())
         return kExitUsage;
+    const std::optional<TextTables> texts = commandTexts(language);
+    if (!texts)
+        return kExitUsage;
 
     const measurement::ReadResult result = measurement::readMeasurementFile(file);
     if (!result.ok()) {
         print(info::rejectedJson(result.error));
+        printRejected(result.error, *texts);
         return kExitRejected;
     }
-    const TextTables texts = loadLanguageSection(programFolder(), language);
-    print(info::loadedJson(result.record, result.warnings, texts, withSamples));
+    print(info::loadedJson(result.record, result.warnings, *texts, withSamples));
     return kExitDone;
 }
 
@@ -49,6 +69,7 @@ int runSave(const QStringList &args)
     const measurement::ReadResult result = measurement::readMeasurementFile(args[0]);
     if (!result.ok()) {
         print(info::rejectedJson(result.error));
+        printRejected(result.error, commandTexts(std::nullopt).value());
         return kExitRejected;
     }
     const measurement::SaveResult saved = measurement::saveMeasurementFile(args[1], result.record);

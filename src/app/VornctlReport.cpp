@@ -54,13 +54,13 @@ int runReport(const QStringList &args)
     const std::optional<ReportArgs> parsed = parseReportArgs(args);
     if (!parsed)
         return kExitUsage;
-    // The language the program shows unless one is named.
-    const TextTables texts = parsed->language ? loadLanguageSection(programFolder(), *parsed->language)
-                                              : loadLanguage(programFolder());
+    const std::optional<TextTables> named = commandTexts(parsed->language);
+    if (!named)
+        return kExitUsage;
+    const TextTables &texts = *named;
     measurement::ReadResult read = measurement::readMeasurementFile(parsed->input);
     if (!read.ok()) {
-        print("error " + QByteArray::number(read.error) + ": " + texts.Err_List(read.error).toUtf8() + '\n',
-              stderr);
+        printRejected(read.error, texts);
         return kExitRejected;
     }
     const StartupSettings settings = SettingsFile(programFolder()).readStartup();
@@ -72,9 +72,7 @@ int runReport(const QStringList &args)
     const report::RecordReportResult result = report::writeRecordReport(
         std::move(read.record), texts, report::ReportDataFiles(), options, parsed->output);
     if (result.rejectedError != 0) {
-        print("error " + QByteArray::number(result.rejectedError) + ": "
-                  + texts.Err_List(result.rejectedError).toUtf8() + '\n',
-              stderr);
+        printRejected(result.rejectedError, texts);
         return kExitRejected;
     }
     if (!result.ok()) {

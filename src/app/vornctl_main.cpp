@@ -5,11 +5,16 @@
 #include "settings/NumberFormat.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include <algorithm>
 #include <memory>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,6 +93,18 @@ const Command *findCommand(const char *name)
     return nullptr;
 }
 
+// Without XDG_RUNTIME_DIR (cron, a root shell) Qt's GUI start-up warns on
+// standard error and falls back to its own folder; scripts read our standard
+// error, so that folder is named here instead, created as Qt would.
+void useQuietRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+    if (::mkdir(folder.constData(), 0700) == 0 || errno == EEXIST)
+        qputenv("XDG_RUNTIME_DIR", folder);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -104,6 +121,7 @@ int main(int argc, char **argv)
     if (command->needsGui) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        useQuietRuntimeFolder();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -111,6 +111,16 @@ TEST(VornctlInfo, RejectedFilesAndUsageErrorsHaveTheirExitStatus)
     const CtlRun missing = vornctl({QStringLiteral("info"), dir.filePath(QStringLiteral("none.VRN"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.json()[QLatin1String("error")].toInt(), 3);
+    EXPECT_TRUE(missing.err.startsWith("error 3: ")) << missing.err.constData();
+
+    // A language the language file does not hold is a usage error, not a
+    // report full of placeholders.
+    const CtlRun unknown = vornctl({QStringLiteral("report"), sample("worked_example.VRN"),
+                                    dir.filePath(QStringLiteral("r.pdf")), QStringLiteral("--lang"),
+                                    QStringLiteral("Klingon")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("Klingon")) << unknown.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("r.pdf"))));
 
     EXPECT_EQ(vornctl({}).exitCode, 2);
     EXPECT_EQ(vornctl({QStringLiteral("info")}).exitCode, 2);
@@ -232,7 +242,7 @@ TEST(VornctlExport, RejectedInputAndUnwritableTargetsHaveTheirExitStatus)
     const CtlRun missing = vornctl({QStringLiteral("export"), dir.filePath(QStringLiteral("none.VRN")),
                                     dir.filePath(QStringLiteral("out.xlsx"))});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.json()[QLatin1String("error")].toInt(), 3);
+    EXPECT_TRUE(missing.err.startsWith("error 3: ")) << missing.err.constData();
     const CtlRun noFolder = vornctl({QStringLiteral("export"), sample("worked_example.VRN"),
                                      dir.filePath(QStringLiteral("no/out.xlsx"))});
     EXPECT_EQ(noFolder.exitCode, 1);
