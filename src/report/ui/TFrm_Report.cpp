@@ -283,6 +283,9 @@ void TFrm_Report::connectHandlers()
     using vorn::chart::ChartWidget;
     connect(Panel3, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { logo_popup->popup(Panel3->mapToGlobal(at)); });
+    // The frame's hand cursor and tooltip invite a click: a left click opens
+    // the same menu as the right one.
+    Panel3->installEventFilter(this);
     connect(Logo01, &QAction::triggered, this, &TFrm_Report::Logo01Click);
     connect(Logo02, &QAction::triggered, this, &TFrm_Report::Logo02Click);
     connect(JChart, &ChartWidget::afterDraw, this, &TFrm_Report::JChartAfterDraw);

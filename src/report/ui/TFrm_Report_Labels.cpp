@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -302,6 +303,8 @@ bool TFrm_Report::eventFilter(QObject *watched, QEvent *event)
             Img_DownClick();
         else if (watched == Pan_Szin)
             Pan_SzinClick();
+        else if (watched == Panel3)
+            logo_popup->popup(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
         else if (isPopupHandle(watched))
             Panel_MouseDown(popup());
         break;

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -294,6 +295,13 @@ TEST_F(ReportWindowTest, LogoIsImportedIntoTheDataFolderAndDeleted)
     const QString png = filePath(QStringLiteral("logo.png"));
     ASSERT_TRUE(picture.save(png));
     TFrm_Report &r = openReport();
+    // A left click on the logo's placeholder opens the logo menu too.
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, r.Lbl_Logo1->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(r.Lbl_Logo1, &press);
+    EXPECT_TRUE(r.logo_popup->isVisible());
+    r.logo_popup->hide();
     vorn::prompts::setOpenFileHook([png](const vorn::prompts::FileRequest &) { return png; });
     r.Logo01Click();
     EXPECT_TRUE(graph->File_Datas.Use_Kep);
