@@ -5,6 +5,37 @@
 
 namespace vorn::chart {
 
+namespace {
+
+// The first index in [0, count) for which `after` holds, where it holds for
+// every index from some point on (count if for none).
+template<typename Pred>
+int firstWhere(int count, Pred after)
+{
+    int lo = 0;
+    int hi = count;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (after(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+template<typename Column>
+std::vector<double> valuesOf(const Column &column, int count, int room)
+{
+    std::vector<double> values;
+    values.reserve(size_t(std::max(count, room)));
+    for (int i = 0; i < count; ++i)
+        values.push_back(column[i]);
+    return values;
+}
+
+} // namespace
+
 void ChartSeriesData::touch(int index)
 {
     ++m_revision;
@@ -15,26 +46,48 @@ void ChartSeriesData::noteOrderAt(int index)
 {
     if (m_order != Order::Ascending)
         return;
-    const size_t i = size_t(index);
-    if ((i > 0 && m_x[i - 1] > m_x[i]) || (i + 1 < m_x.size() && m_x[i] > m_x[i + 1]))
+    if ((index > 0 && x(index - 1) > x(index)) || (index + 1 < m_count && x(index) > x(index + 1)))
         m_order = Order::NotAscending;
+}
+
+void ChartSeriesData::holdX()
+{
+    if (!m_evenX)
+        return;
+    m_x = valuesOf(m_spacing, m_count, m_count);
+    m_evenX = false;
+    m_order = m_spacing.step >= 0 ? Order::Ascending : Order::NotAscending;
+}
+
+void ChartSeriesData::holdY()
+{
+    if (!m_viewY)
+        return;
+    m_y = valuesOf(m_view, m_count, m_count);
+    m_viewY = false;
 }
 
 void ChartSeriesData::append(double x, double y)
 {
+    holdX();
+    holdY();
     m_x.push_back(x);
     m_y.push_back(y);
-    touch(count() - 1);
-    noteOrderAt(count() - 1);
+    ++m_count;
+    touch(m_count - 1);
+    noteOrderAt(m_count - 1);
 }
 
 void ChartSeriesData::append(const double *xs, const double *ys, int n)
 {
     if (n <= 0)
         return;
-    const int start = count();
+    holdX();
+    holdY();
+    const int start = m_count;
     m_x.insert(m_x.end(), xs, xs + n);
     m_y.insert(m_y.end(), ys, ys + n);
+    m_count += n;
     touch(start);
     if (m_order == Order::Ascending) {
         const size_t from = start > 0 ? size_t(start - 1) : 0;
@@ -45,6 +98,7 @@ void ChartSeriesData::append(const double *xs, const double *ys, int n)
 
 void ChartSeriesData::setX(int index, double x)
 {
+    holdX();
     m_x[size_t(index)] = x;
     ++m_revision;
     // A rewrite of all x values in index order passes through states that
@@ -58,16 +112,22 @@ void ChartSeriesData::setX(int index, double x)
 
 void ChartSeriesData::setY(int index, double y)
 {
+    holdY();
     m_y[size_t(index)] = y;
     touch(index);
 }
 
 void ChartSeriesData::clear()
 {
-    m_x.clear();
-    m_y.clear();
-    m_blocks.clear();
-    m_groups.clear();
+    // The memory goes too: a series is cleared to be filled anew, often
+    // with points read in place.
+    std::vector<double>().swap(m_x);
+    std::vector<double>().swap(m_y);
+    std::vector<Block>().swap(m_blocks);
+    std::vector<Block>().swap(m_groups);
+    m_count = 0;
+    m_evenX = false;
+    m_viewY = false;
     m_validBlocks = 0;
     m_order = Order::Ascending;
     ++m_revision;
@@ -75,12 +135,36 @@ void ChartSeriesData::clear()
 
 void ChartSeriesData::reserve(int n)
 {
-    m_x.reserve(size_t(n));
-    m_y.reserve(size_t(n));
+    if (!m_evenX)
+        m_x.reserve(size_t(n));
+    if (!m_viewY)
+        m_y.reserve(size_t(n));
+}
+
+void ChartSeriesData::showColumns(int count, const EvenSpacing &x, const ColumnView &y)
+{
+    clear();
+    m_count = std::max(count, 0);
+    m_evenX = true;
+    m_spacing = x;
+    m_viewY = true;
+    m_view = y;
+}
+
+void ChartSeriesData::setEvenSpacing(const EvenSpacing &x)
+{
+    if (m_evenX && m_spacing == x)
+        return;
+    std::vector<double>().swap(m_x);
+    m_evenX = true;
+    m_spacing = x;
+    ++m_revision;
 }
 
 bool ChartSeriesData::isAscending() const
 {
+    if (m_evenX)
+        return m_spacing.step >= 0;
     if (m_order == Order::Unknown)
         m_order = std::is_sorted(m_x.begin(), m_x.end()) ? Order::Ascending : Order::NotAscending;
     return m_order == Order::Ascending;
@@ -88,12 +172,12 @@ bool ChartSeriesData::isAscending() const
 
 int ChartSeriesData::lowerBound(double value) const
 {
-    return int(std::lower_bound(m_x.begin(), m_x.end(), value) - m_x.begin());
+    return firstWhere(m_count, [&](int i) { return !(x(i) < value); });
 }
 
 int ChartSeriesData::upperBound(double value) const
 {
-    return int(std::upper_bound(m_x.begin(), m_x.end(), value) - m_x.begin());
+    return firstWhere(m_count, [&](int i) { return value < x(i); });
 }
 
 void ChartSeriesData::updateSummary() const
@@ -106,17 +190,24 @@ void ChartSeriesData::updateSummary() const
     const int firstBlock = std::min(m_validBlocks, blocks) / kBlocksPerGroup * kBlocksPerGroup;
     m_blocks.resize(size_t(blocks));
     m_groups.resize(size_t(groupCount()));
-    for (int b = firstBlock; b < blocks; ++b) {
-        const size_t from = size_t(b) * kBlockSize;
-        const size_t to = std::min(m_y.size(), from + kBlockSize);
-        const auto [lo, hi] = std::minmax_element(m_y.begin() + std::ptrdiff_t(from),
-                                                  m_y.begin() + std::ptrdiff_t(to));
-        m_blocks[size_t(b)] = {*lo, *hi};
-        Block &group = m_groups[size_t(b / kBlocksPerGroup)];
-        if (b % kBlocksPerGroup == 0)
-            group = {*lo, *hi};
-        group = {std::min(group.min, *lo), std::max(group.max, *hi)};
-    }
+    visitColumns([&](auto, auto ys) {
+        for (int b = firstBlock; b < blocks; ++b) {
+            const int from = b * kBlockSize;
+            const int to = std::min(m_count, from + kBlockSize);
+            double lo = ys[from];
+            double hi = lo;
+            for (int i = from + 1; i < to; ++i) {
+                const double v = ys[i];
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+            m_blocks[size_t(b)] = {lo, hi};
+            Block &group = m_groups[size_t(b / kBlocksPerGroup)];
+            if (b % kBlocksPerGroup == 0)
+                group = {lo, hi};
+            group = {std::min(group.min, lo), std::max(group.max, hi)};
+        }
+    });
     m_validBlocks = blocks;
 }
 
@@ -140,42 +231,46 @@ std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
     last = std::min(last, count() - 1);
     if (last < first)
         return {0.0, 0.0};
-    const double *y = m_y.data();
-    double lo = y[first];
-    double hi = y[first];
-    const auto take = [&](const Block &b) {
-        lo = std::min(lo, b.min);
-        hi = std::max(hi, b.max);
-    };
-    int i = first;
-    // Samples up to the first block boundary.
-    for (const int end = std::min(last + 1, (first + kBlockSize - 1) / kBlockSize * kBlockSize); i < end; ++i) {
-        lo = std::min(lo, y[i]);
-        hi = std::max(hi, y[i]);
-    }
-    if (i + kBlockSize - 1 <= last) {
-        updateSummary();
-        // Blocks up to a group boundary, whole groups, then blocks again.
-        for (; i % kGroupSize != 0 && i + kBlockSize - 1 <= last; i += kBlockSize)
-            take(m_blocks[size_t(i / kBlockSize)]);
-        for (; i + kGroupSize - 1 <= last; i += kGroupSize)
-            take(m_groups[size_t(i / kGroupSize)]);
-        for (; i + kBlockSize - 1 <= last; i += kBlockSize)
-            take(m_blocks[size_t(i / kBlockSize)]);
-    }
-    for (; i <= last; ++i) {
-        lo = std::min(lo, y[i]);
-        hi = std::max(hi, y[i]);
-    }
-    return {lo, hi};
+    return visitColumns([&](auto, auto y) -> std::pair<double, double> {
+        double lo = y[first];
+        double hi = lo;
+        const auto takeSamples = [&](int from, int to) {
+            for (int i = from; i < to; ++i) {
+                const double v = y[i];
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+        };
+        const auto take = [&](const Block &b) {
+            lo = std::min(lo, b.min);
+            hi = std::max(hi, b.max);
+        };
+        // Samples up to the first block boundary.
+        int i = std::min(last + 1, (first + kBlockSize - 1) / kBlockSize * kBlockSize);
+        takeSamples(first, i);
+        if (i + kBlockSize - 1 <= last) {
+            updateSummary();
+            // Blocks up to a group boundary, whole groups, then blocks again.
+            for (; i % kGroupSize != 0 && i + kBlockSize - 1 <= last; i += kBlockSize)
+                take(m_blocks[size_t(i / kBlockSize)]);
+            for (; i + kGroupSize - 1 <= last; i += kGroupSize)
+                take(m_groups[size_t(i / kGroupSize)]);
+            for (; i + kBlockSize - 1 <= last; i += kBlockSize)
+                take(m_blocks[size_t(i / kBlockSize)]);
+        }
+        takeSamples(i, last + 1);
+        return {lo, hi};
+    });
 }
 
 std::pair<double, double> ChartSeriesData::xExtent() const
 {
-    if (m_x.empty())
+    if (m_count == 0)
         return {0.0, 0.0};
     if (isAscending())
-        return {m_x.front(), m_x.back()};
+        return {x(0), x(m_count - 1)};
+    if (m_evenX) // descending
+        return {x(m_count - 1), x(0)};
     if (m_xExtentRevision != m_revision) {
         const auto [lo, hi] = std::minmax_element(m_x.begin(), m_x.end());
         m_xExtent = {*lo, *hi};

@@ -1,7 +1,8 @@
-// The points of a series (x and y as doubles), with a two-level min/max
-// summary of y (per block of 64 samples and per group of 4096) and knowledge
-// of whether x is ascending. One storage may be shared by series of several
-// charts.
+// The points of a series, with a two-level min/max summary of y (per block of
+// 64 samples and per group of 4096) and knowledge of whether x is ascending.
+// x is held per point or follows a rule (evenly spaced); y is held per point
+// or read in place from an array of records its owner keeps. One storage may
+// be shared by series of several charts.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,40 @@
 #include <vector>
 
 namespace vorn::chart {
+
+// Evenly spaced x: point i lies at (i x step) / divisor, the product formed
+// exactly in 64 bits and only the division in reals, so the values are the
+// ones a caller computing them that way gets. divisor > 0.
+struct EvenSpacing {
+    std::int64_t step = 1;
+    double divisor = 1.0;
+
+    double operator[](std::ptrdiff_t index) const { return double(std::int64_t(index) * step) / divisor; }
+    bool operator==(const EvenSpacing &) const = default;
+};
+
+// One double field of an array of records, read where it lies: value i is
+// the double at `first` plus i x `stride` bytes, shown as value x scale +
+// offset. The owner keeps the records in place and unchanged while a series
+// reads them, and refills the series after changing them.
+struct ColumnView {
+    const double *first = nullptr;
+    std::ptrdiff_t stride = sizeof(double); // bytes from one record's value to the next
+    double scale = 1.0;
+    double offset = 0.0;
+
+    double operator[](std::ptrdiff_t index) const
+    {
+        const char *at = reinterpret_cast<const char *>(first) + index * stride;
+        return *reinterpret_cast<const double *>(at) * scale + offset;
+    }
+};
+
+// A column of values held by the storage itself.
+struct HeldColumn {
+    const double *values = nullptr;
+    double operator[](std::ptrdiff_t index) const { return values[index]; }
+};
 
 class ChartSeriesData
 {
@@ -20,20 +55,40 @@ public:
     static constexpr int kBlockSize = 64;
     static constexpr int kGroupSize = 64 * kBlockSize;
 
-    int count() const { return int(m_x.size()); }
-    bool isEmpty() const { return m_x.empty(); }
-    double x(int index) const { return m_x[size_t(index)]; }
-    double y(int index) const { return m_y[size_t(index)]; }
-    const double *xData() const { return m_x.data(); }
-    const double *yData() const { return m_y.data(); }
+    int count() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+    double x(int index) const { return m_evenX ? m_spacing[index] : m_x[size_t(index)]; }
+    double y(int index) const { return m_viewY ? m_view[index] : m_y[size_t(index)]; }
+
+    // Calls f(xs, ys) with accessors of the x and y columns (each with
+    // operator[](index)), so that loops over many points are compiled once
+    // per way of holding them instead of asking at every point.
+    template<typename F>
+    decltype(auto) visitColumns(F &&f) const
+    {
+        if (m_evenX)
+            return m_viewY ? f(m_spacing, m_view) : f(m_spacing, HeldColumn{m_y.data()});
+        return m_viewY ? f(HeldColumn{m_x.data()}, m_view) : f(HeldColumn{m_x.data()}, HeldColumn{m_y.data()});
+    }
 
     // Values should be finite: the drawing and the summaries assume it.
     void append(double x, double y);
     void append(const double *xs, const double *ys, int n);
+    // Writing a value of a column that is not held per point first makes it
+    // one that is (every other value stays what it was).
     void setX(int index, double x);
     void setY(int index, double y);
     void clear();
     void reserve(int n);
+
+    // Replaces all points: `count` points with evenly spaced x and y read in
+    // place. Nothing is copied.
+    void showColumns(int count, const EvenSpacing &x, const ColumnView &y);
+    // Gives every point its x by the rule, keeping the count and y.
+    void setEvenSpacing(const EvenSpacing &x);
+    bool hasEvenSpacing() const { return m_evenX; }
+    const EvenSpacing &evenSpacing() const { return m_spacing; }
+    bool readsInPlace() const { return m_viewY; }
 
     // Changes with every modification; lets caches tell stale from current.
     std::uint64_t revision() const { return m_revision; }
@@ -70,11 +125,18 @@ private:
     };
 
     void touch(int index);
+    void holdX();
+    void holdY();
     void updateSummary() const;
     void noteOrderAt(int index);
 
-    std::vector<double> m_x;
-    std::vector<double> m_y;
+    int m_count = 0;
+    std::vector<double> m_x; // when !m_evenX
+    std::vector<double> m_y; // when !m_viewY
+    bool m_evenX = false;
+    bool m_viewY = false;
+    EvenSpacing m_spacing;
+    ColumnView m_view;
     std::uint64_t m_revision = 0;
     mutable Order m_order = Order::Ascending;
     mutable std::vector<Block> m_blocks;
