@@ -26,6 +26,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <optional>
 
 namespace vorn::measurement {
 
@@ -265,20 +266,21 @@ ReadResult readMeasurementFile(const QString &path, const ProgressFn &progress)
     ReadResult result;
     QFile file(path);
     // Only regular files: a folder cannot be read, a pipe could block forever.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return failed(result, ReadFailure::FileUnreadable);
-    QByteArray bytes;
+    // The file's bytes live only for the parse, in pages of their own that
+    // go back to the system afterwards.
+    std::optional<FreshPages> bytes;
     try {
-        bytes = QByteArray(file.size(), Qt::Uninitialized);
+        bytes.emplace(size_t(std::max<qint64>(file.size(), 0)));
     } catch (const std::bad_alloc &) {
         return failed(result, ReadFailure::OutOfMemory);
     }
-    preferHugePages(bytes.constData(), size_t(bytes.size()));
-    const qint64 got = file.read(bytes.data(), bytes.size());
+    const qint64 got = bytes->size() > 0 ? file.read(bytes->data(), qint64(bytes->size())) : 0;
     if (got < 0 || file.error() != QFileDevice::NoError)
         return failed(result, ReadFailure::FileUnreadable);
-    bytes.truncate(got); // the file may have shrunk since it was opened
-    return readMeasurement(bytes, progress);
+    // The file may have shrunk since it was opened.
+    return readMeasurement(QByteArrayView(bytes->data(), got), progress);
 }
 
 } // namespace vorn::measurement
