@@ -39,7 +39,7 @@ std::vector<double> valuesOf(const Column &column, int count, int room)
 void ChartSeriesData::touch(int index)
 {
     ++m_revision;
-    m_validBlocks = std::min(m_validBlocks, index / kBlockSize);
+    m_validPoints = std::min(m_validPoints, index);
 }
 
 void ChartSeriesData::noteOrderAt(int index)
@@ -123,12 +123,11 @@ void ChartSeriesData::clear()
     // with points read in place.
     std::vector<double>().swap(m_x);
     std::vector<double>().swap(m_y);
-    std::vector<Block>().swap(m_blocks);
-    std::vector<Block>().swap(m_groups);
+    std::vector<std::vector<Block>>().swap(m_levels);
     m_count = 0;
     m_evenX = false;
     m_viewY = false;
-    m_validBlocks = 0;
+    m_validPoints = 0;
     m_order = Order::Ascending;
     ++m_revision;
 }
@@ -182,47 +181,65 @@ int ChartSeriesData::upperBound(double value) const
 
 void ChartSeriesData::updateSummary() const
 {
-    const int blocks = blockCount();
-    if (m_validBlocks >= blocks && int(m_blocks.size()) == blocks)
+    if (m_validPoints >= m_count && !m_levels.empty())
         return;
-    constexpr int kBlocksPerGroup = kGroupSize / kBlockSize;
-    // Groups are rebuilt whole from their blocks.
-    const int firstBlock = std::min(m_validBlocks, blocks) / kBlocksPerGroup * kBlocksPerGroup;
-    m_blocks.resize(size_t(blocks));
-    m_groups.resize(size_t(groupCount()));
-    visitColumns([&](auto, auto ys) {
-        for (int b = firstBlock; b < blocks; ++b) {
-            const int from = b * kBlockSize;
-            const int to = std::min(m_count, from + kBlockSize);
-            double lo = ys[from];
+    // The level sizes for the points there are now.
+    std::vector<int> sizes{(m_count + kFanOut - 1) / kFanOut};
+    while (sizes.back() > kFanOut)
+        sizes.push_back((sizes.back() + kFanOut - 1) / kFanOut);
+    m_levels.resize(sizes.size());
+    // Entries from the first one holding a point that changed are rebuilt,
+    // each from the level below.
+    int from = std::min(m_validPoints, m_count) / kFanOut;
+    visitColumns([&](auto, auto y) {
+        std::vector<Block> &first = m_levels[0];
+        first.resize(size_t(sizes[0]));
+        for (int e = from; e < sizes[0]; ++e) {
+            const int end = std::min(m_count, (e + 1) * kFanOut);
+            double lo = y[e * kFanOut];
             double hi = lo;
-            for (int i = from + 1; i < to; ++i) {
-                const double v = ys[i];
+            for (int i = e * kFanOut + 1; i < end; ++i) {
+                const double v = y[i];
                 lo = std::min(lo, v);
                 hi = std::max(hi, v);
             }
-            m_blocks[size_t(b)] = {lo, hi};
-            Block &group = m_groups[size_t(b / kBlocksPerGroup)];
-            if (b % kBlocksPerGroup == 0)
-                group = {lo, hi};
-            group = {std::min(group.min, lo), std::max(group.max, hi)};
+            first[size_t(e)] = {lo, hi};
         }
     });
-    m_validBlocks = blocks;
+    for (size_t k = 1; k < sizes.size(); ++k) {
+        from /= kFanOut;
+        const std::vector<Block> &below = m_levels[k - 1];
+        std::vector<Block> &level = m_levels[k];
+        level.resize(size_t(sizes[k]));
+        for (int e = from; e < sizes[k]; ++e) {
+            const size_t end = std::min(below.size(), size_t(e + 1) * kFanOut);
+            Block b = below[size_t(e) * kFanOut];
+            for (size_t i = size_t(e) * kFanOut + 1; i < end; ++i)
+                b = {std::min(b.min, below[i].min), std::max(b.max, below[i].max)};
+            level[size_t(e)] = b;
+        }
+    }
+    m_validPoints = m_count;
+}
+
+std::pair<double, double> ChartSeriesData::summaryEntry(size_t level, int index, int span) const
+{
+    updateSummary();
+    // Short series have no summary level that large.
+    if (level >= m_levels.size())
+        return yRange(index * span, index * span + span - 1);
+    const Block &b = m_levels[level][size_t(index)];
+    return {b.min, b.max};
 }
 
 std::pair<double, double> ChartSeriesData::blockYRange(int block) const
 {
-    updateSummary();
-    const Block &b = m_blocks[size_t(block)];
-    return {b.min, b.max};
+    return summaryEntry(1, block, kBlockSize);
 }
 
 std::pair<double, double> ChartSeriesData::groupYRange(int group) const
 {
-    updateSummary();
-    const Block &g = m_groups[size_t(group)];
-    return {g.min, g.max};
+    return summaryEntry(3, group, kGroupSize);
 }
 
 std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
@@ -231,36 +248,50 @@ std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
     last = std::min(last, count() - 1);
     if (last < first)
         return {0.0, 0.0};
-    return visitColumns([&](auto, auto y) -> std::pair<double, double> {
-        double lo = y[first];
-        double hi = lo;
-        const auto takeSamples = [&](int from, int to) {
-            for (int i = from; i < to; ++i) {
-                const double v = y[i];
-                lo = std::min(lo, v);
-                hi = std::max(hi, v);
-            }
+    double lo = 0.0;
+    double hi = 0.0;
+    // The points up to the first and after the last whole entry of the
+    // level above, then the same one level up, until the rest lies within
+    // a few entries.
+    int a = first;
+    int b = last;
+    visitColumns([&](auto, auto y) {
+        lo = hi = y[a];
+        const auto take = [&](int i) {
+            const double v = y[i];
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
         };
-        const auto take = [&](const Block &b) {
-            lo = std::min(lo, b.min);
-            hi = std::max(hi, b.max);
-        };
-        // Samples up to the first block boundary.
-        int i = std::min(last + 1, (first + kBlockSize - 1) / kBlockSize * kBlockSize);
-        takeSamples(first, i);
-        if (i + kBlockSize - 1 <= last) {
-            updateSummary();
-            // Blocks up to a group boundary, whole groups, then blocks again.
-            for (; i % kGroupSize != 0 && i + kBlockSize - 1 <= last; i += kBlockSize)
-                take(m_blocks[size_t(i / kBlockSize)]);
-            for (; i + kGroupSize - 1 <= last; i += kGroupSize)
-                take(m_groups[size_t(i / kGroupSize)]);
-            for (; i + kBlockSize - 1 <= last; i += kBlockSize)
-                take(m_blocks[size_t(i / kBlockSize)]);
-        }
-        takeSamples(i, last + 1);
-        return {lo, hi};
+        while (a <= b && a % kFanOut != 0)
+            take(a++);
+        while (a <= b && b % kFanOut != kFanOut - 1)
+            take(b--);
     });
+    if (a > b)
+        return {lo, hi};
+    updateSummary();
+    a /= kFanOut;
+    b /= kFanOut;
+    for (size_t k = 0;; ++k) {
+        const std::vector<Block> &level = m_levels[k];
+        const auto take = [&](int e) {
+            lo = std::min(lo, level[size_t(e)].min);
+            hi = std::max(hi, level[size_t(e)].max);
+        };
+        if (k + 1 == m_levels.size() || b - a < kFanOut) {
+            for (; a <= b; ++a)
+                take(a);
+            return {lo, hi};
+        }
+        while (a <= b && a % kFanOut != 0)
+            take(a++);
+        while (a <= b && b % kFanOut != kFanOut - 1)
+            take(b--);
+        if (a > b)
+            return {lo, hi};
+        a /= kFanOut;
+        b /= kFanOut;
+    }
 }
 
 std::pair<double, double> ChartSeriesData::xExtent() const

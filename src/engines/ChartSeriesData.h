@@ -1,5 +1,5 @@
-// The points of a series, with a two-level min/max summary of y (per block of
-// 64 samples and per group of 4096) and knowledge of whether x is ascending.
+// The points of a series, with a min/max summary of y (a tree: per 8 points,
+// per 8 of those, and so on) and knowledge of whether x is ascending.
 // x is held per point or follows a rule (evenly spaced); y is held per point
 // or read in place from an array of records its owner keeps. One storage may
 // be shared by series of several charts.
@@ -49,11 +49,14 @@ struct HeldColumn {
 class ChartSeriesData
 {
 public:
-    // Samples per summary block and per group of blocks. The extremes of any
-    // index range cost at most 2 x 63 samples, 2 x 63 blocks and one entry
-    // per whole group.
-    static constexpr int kBlockSize = 64;
-    static constexpr int kGroupSize = 64 * kBlockSize;
+    // Entries summarised by one entry of the next level of the summary tree.
+    // The extremes of any index range cost at most 2 x 7 points and 2 x 7
+    // entries per level.
+    static constexpr int kFanOut = 8;
+    // Spans the nearest-point search skips at once: blocks and groups (the
+    // entries of summary levels 1 and 3).
+    static constexpr int kBlockSize = kFanOut * kFanOut;
+    static constexpr int kGroupSize = kBlockSize * kFanOut * kFanOut;
 
     int count() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
@@ -109,11 +112,9 @@ public:
     std::pair<double, double> yExtent() const { return yRange(0, count() - 1); }
     std::pair<double, double> xExtent() const;
 
-    // The summary of block b (points b*kBlockSize .. (b+1)*kBlockSize-1)
+    // The extremes of block b (points b*kBlockSize .. (b+1)*kBlockSize-1)
     // and of group g (points g*kGroupSize .. (g+1)*kGroupSize-1); the last
     // block or group may be partial.
-    int blockCount() const { return (count() + kBlockSize - 1) / kBlockSize; }
-    int groupCount() const { return (count() + kGroupSize - 1) / kGroupSize; }
     std::pair<double, double> blockYRange(int block) const;
     std::pair<double, double> groupYRange(int group) const;
 
@@ -128,6 +129,8 @@ private:
     void holdX();
     void holdY();
     void updateSummary() const;
+    // Entry `index` of summary level `level`, which spans `span` points.
+    std::pair<double, double> summaryEntry(size_t level, int index, int span) const;
     void noteOrderAt(int index);
 
     int m_count = 0;
@@ -139,9 +142,10 @@ private:
     ColumnView m_view;
     std::uint64_t m_revision = 0;
     mutable Order m_order = Order::Ascending;
-    mutable std::vector<Block> m_blocks;
-    mutable std::vector<Block> m_groups;
-    mutable int m_validBlocks = 0; // blocks (and their groups) before this one are current
+    // Level k: one entry per kFanOut^(k+1) points; up to the first level of
+    // at most kFanOut entries.
+    mutable std::vector<std::vector<Block>> m_levels;
+    mutable int m_validPoints = 0; // the summary is current for the points before this one
     mutable std::uint64_t m_xExtentRevision = ~std::uint64_t(0);
     mutable std::pair<double, double> m_xExtent{0.0, 0.0};
 };

@@ -97,20 +97,21 @@ void TFrm_Graph::colorCurrentRuns(const Progress &progress)
     };
     bool charging = samples.front().Is_Toltes;
     int runStart = 0;
-    int runEnd = 0;
-    const qint64 stride = progressStride(n);
-    for (int i = 0; i < n; ++i) {
-        if (samples[size_t(i)].Is_Toltes == charging) {
-            runEnd = i;
-        } else {
-            colorRun(runStart, runEnd, charging);
-            runStart = runEnd = i;
-            charging = !charging;
+    // The progress is reported between stretches of samples, so that the
+    // walk itself is a plain comparison per sample.
+    const int stride = int(progressStride(n));
+    for (int from = 0; from < n; from += stride) {
+        if (progress)
+            progress(75, 90, n - 1, from);
+        for (int i = from, to = std::min(n, from + stride); i < to; ++i) {
+            if (samples[size_t(i)].Is_Toltes != charging) {
+                colorRun(runStart, i - 1, charging);
+                runStart = i;
+                charging = !charging;
+            }
         }
-        if (progress && i % stride == 0)
-            progress(75, 90, n - 1, i);
     }
-    colorRun(runStart, runEnd, samples.back().Is_Toltes);
+    colorRun(runStart, n - 1, samples.back().Is_Toltes);
     if (progress)
         progress(75, 90, n - 1, n - 1);
 }
