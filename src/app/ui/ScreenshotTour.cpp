@@ -137,6 +137,7 @@ private:
     QList<Step> graphSteps();
     QList<Step> dialogSteps();
     QList<Step> settingsSteps();
+    QList<Step> largeMeasurementSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -146,7 +147,7 @@ private:
 
 void ScreenshotTour::buildSteps()
 {
-    m_steps = graphSteps() + dialogSteps() + settingsSteps();
+    m_steps = graphSteps() + dialogSteps() + settingsSteps() + largeMeasurementSteps();
 }
 
 QList<ScreenshotTour::Step> ScreenshotTour::graphSteps()
@@ -226,6 +227,20 @@ QList<ScreenshotTour::Step> ScreenshotTour::settingsSteps()
         [this] {
             modalShot(QStringLiteral("14_correction_dialog"), [this] { m_main->Menu_CorrectionClick(); });
         },
+    };
+}
+
+// A measurement of a million samples shown in minutes, when the tour is
+// given one: the range edits show their long numbers whole.
+QList<ScreenshotTour::Step> ScreenshotTour::largeMeasurementSteps()
+{
+    const QString large = qEnvironmentVariable("VORN_SCREENSHOT_LARGE");
+    if (large.isEmpty())
+        return {};
+    return {
+        [this, large] { Load_FROM_File(*m_main, large); },
+        [] {}, // the progress window stays a second after the load
+        [this] { shot(QStringLiteral("30_million_samples_in_minutes")); },
     };
 }
 
