@@ -100,7 +100,7 @@ public:
     }
 
     template<typename Ch, typename Step>
-    bool run(const Ch *p, const Ch *e, Step step)
+    bool run(const Ch *p, const Ch *e, Step &&step)
     {
         while (p != e) {
             LineOutcome outcome = LineOutcome::Done;
@@ -266,60 +266,93 @@ void reserveSamples(TFile_Datas &record, qsizetype lines, qint64 characters)
     preferHugePages(samples.data(), samples.capacity() * sizeof(TMeres_Datas));
 }
 
-// The lines of [textBegin, textEnd), read piece by piece; a line cut by the
-// end of a piece waits for the rest in `carry`.
+// One line of the text as bytes: the usual sample line read in one pass,
+// other lines without "<" outside the text blocks at byte level, the rest
+// decoded.
+class ByteLine {
+public:
+    ByteLine(LineParser &parser, codepage::TextEncoding encoding) : m_parser(parser), m_decode(encoding) {}
+
+    const char *operator()(const char *p, const char *e, LineOutcome &outcome)
+    {
+        if (const char *next = m_parser.parseUsualSample(p, e))
+            return next;
+        const ScannedLine<char> line = scanLine(p, e);
+        if (!line.hasAngle && !m_parser.inTextBlock())
+            outcome = m_parser.parsePlainLine(line.begin, line.end, line.tab1, line.tab2, line.tabs);
+        else
+            outcome = m_parser.parseLine(m_decode(QByteArrayView(line.begin, line.end)));
+        return line.next;
+    }
+
+private:
+    LineParser &m_parser;
+    LineDecoder m_decode;
+};
+
+// Walks the lines of consecutive pieces of a text; a line cut by the end of
+// a piece waits for its rest.
+class PieceLines {
+public:
+    PieceLines(LineWalk &walk, ByteLine &line) : m_walk(walk), m_line(line) {}
+
+    // False when a line failed.
+    bool add(QByteArrayView piece, bool last)
+    {
+        const char *p = piece.data();
+        const char *const e = p + piece.size();
+        if (!m_carry.empty()) {
+            // The carried line ends in this piece's first line.
+            const void *lf = std::memchr(p, '\n', size_t(e - p));
+            const char *headEnd = lf ? static_cast<const char *>(lf) + 1 : e;
+            m_carry.insert(m_carry.end(), p, headEnd);
+            p = headEnd;
+            const char *cut = walkLines(m_carry.data(), m_carry.data() + m_carry.size(), last && p == e);
+            if (!cut)
+                return false;
+            m_carry.erase(m_carry.begin(), m_carry.begin() + (cut - m_carry.data()));
+        }
+        if (p == e)
+            return true;
+        const char *cut = walkLines(p, e, last);
+        if (!cut)
+            return false;
+        m_carry.assign(cut, e);
+        return true;
+    }
+
+private:
+    // The complete lines of [b, e), all of them at the end of the text;
+    // where the rest begins, or nullptr when a line failed.
+    const char *walkLines(const char *b, const char *e, bool last)
+    {
+        const char *cut = last ? e : completeLinesEnd(b, e);
+        return m_walk.run(b, cut, m_line) ? cut : nullptr;
+    }
+
+    LineWalk &m_walk;
+    ByteLine &m_line;
+    std::vector<char> m_carry;
+};
+
+// The lines of [textBegin, textEnd), read piece by piece.
 ReadFailure parsePieces(ByteSource &source, const FileScan &scan, LineParser &parser,
                         ReadResult &result, ProgressSink &sink)
 {
     reserveSamples(result.record, scan.lines, scan.textEnd - scan.textBegin);
     if (scan.textEnd <= scan.textBegin)
         return ReadFailure::None;
-    LineDecoder decode(scan.encoding);
-    const auto step = [&](const char *p, const char *e, LineOutcome &outcome) {
-        if (const char *next = parser.parseUsualSample(p, e))
-            return next;
-        const ScannedLine<char> line = scanLine(p, e);
-        if (!line.hasAngle && !parser.inTextBlock())
-            outcome = parser.parsePlainLine(line.begin, line.end, line.tab1, line.tab2, line.tabs);
-        else
-            outcome = parser.parseLine(decode(QByteArrayView(line.begin, line.end)));
-        return line.next;
-    };
+    ByteLine line(parser, scan.encoding);
     LineWalk walk(result, sink, scan.lines);
+    PieceLines lines(walk, line);
     bool badValue = false;
-    // The complete lines of [b, e), all of them at the end of the text;
-    // where the rest begins, or nullptr when a line failed.
-    const auto lines = [&](const char *b, const char *e, bool last) -> const char * {
-        const char *cut = last ? e : completeLinesEnd(b, e);
-        badValue = !walk.run(b, cut, step);
-        return badValue ? nullptr : cut;
-    };
-    std::vector<char> carry;
     qint64 at = scan.textBegin;
     const bool read = source.readFrom(at, [&](QByteArrayView piece) {
         piece.truncate(std::min<qint64>(piece.size(), scan.textEnd - at));
         at += piece.size();
         const bool last = at >= scan.textEnd;
-        const char *p = piece.data();
-        const char *const e = p + piece.size();
-        if (!carry.empty()) {
-            // The carried line ends in this piece's first line.
-            const void *lf = std::memchr(p, '\n', size_t(e - p));
-            const char *headEnd = lf ? static_cast<const char *>(lf) + 1 : e;
-            carry.insert(carry.end(), p, headEnd);
-            p = headEnd;
-            const char *cut = lines(carry.data(), carry.data() + carry.size(), last && p == e);
-            if (!cut)
-                return false;
-            carry.erase(carry.begin(), carry.begin() + (cut - carry.data()));
-        }
-        if (p != e) {
-            const char *cut = lines(p, e, last);
-            if (!cut)
-                return false;
-            carry.assign(cut, e);
-        }
-        return !last;
+        badValue = !lines.add(piece, last);
+        return !badValue && !last;
     });
     if (badValue)
         return ReadFailure::BadValue;
