@@ -140,54 +140,83 @@ struct FileScan {
     PicturePlace picture;
 };
 
+// The text part of a file handed over in pieces: the byte-order mark at its
+// start, its end at the first NUL and its lines in between.
+class TextScan {
+public:
+    explicit TextScan(FileScan &scan) : m_scan(scan) {}
+
+    // The piece of the file that starts at byte `at`.
+    void add(QByteArrayView piece, qint64 at)
+    {
+        const qint64 toHead = std::clamp<qint64>(kMarkLength - at, 0, piece.size());
+        if (toHead > 0) {
+            m_head.append(piece.first(toHead));
+            if (m_head.size() == kMarkLength)
+                markKnown();
+        }
+        addText(piece.sliced(toHead), at + toHead);
+    }
+
+    // After the last piece.
+    void finish()
+    {
+        if (m_head.size() < kMarkLength)
+            markKnown();
+        if (!m_ended)
+            m_scan.textEnd = std::max(m_scan.size, m_scan.textBegin);
+        m_scan.lines = m_lines.lines();
+    }
+
+private:
+    static constexpr qint64 kMarkLength = 3; // the longest byte-order mark (UTF-8)
+
+    void markKnown()
+    {
+        m_scan.encoding = codepage::detectBom(m_head);
+        m_scan.textBegin = m_scan.encoding == codepage::TextEncoding::Utf8Bom ? kMarkLength : 0;
+        addText(QByteArrayView(m_head).sliced(std::min<qint64>(m_scan.textBegin, m_head.size())),
+                m_scan.textBegin);
+    }
+
+    // Text bytes from file offset `at` on: lines up to the first NUL.
+    void addText(QByteArrayView text, qint64 at)
+    {
+        if (m_ended)
+            return;
+        if (const void *nul = std::memchr(text.data(), 0, size_t(text.size()))) {
+            text.truncate(static_cast<const char *>(nul) - text.data());
+            m_scan.textEnd = at + text.size();
+            m_ended = true;
+        }
+        m_lines.add(text);
+    }
+
+    FileScan &m_scan;
+    QByteArray m_head; // the first bytes, until the mark is known
+    LineCounter m_lines;
+    bool m_ended = false;
+};
+
 // The picture search and the text's extent and lines, in one reading. The
 // progress moves from 0 to 30 % with the bytes read (the picture search of
 // Read_Kep) and ends at 30 %.
 bool scanFile(ByteSource &source, ProgressSink &sink, FileScan &scan)
 {
-    constexpr qint64 kMarkLength = 3; // the longest byte-order mark (UTF-8)
     PictureScan picture;
-    LineCounter lines;
-    bool textEnded = false;
-    QByteArray head; // the first bytes, until the mark is known
-    // Text bytes starting at file offset `at`: lines up to the first NUL.
-    const auto addText = [&](QByteArrayView text, qint64 at) {
-        if (textEnded)
-            return;
-        if (const void *nul = std::memchr(text.data(), 0, size_t(text.size()))) {
-            text.truncate(static_cast<const char *>(nul) - text.data());
-            scan.textEnd = at + text.size();
-            textEnded = true;
-        }
-        lines.add(text);
-    };
-    const auto markKnown = [&] {
-        scan.encoding = codepage::detectBom(head);
-        scan.textBegin = scan.encoding == codepage::TextEncoding::Utf8Bom ? kMarkLength : 0;
-        addText(QByteArrayView(head).sliced(std::min<qint64>(scan.textBegin, head.size())), scan.textBegin);
-    };
+    TextScan text(scan);
     const double expected = double(std::max<qint64>(source.size(), 1));
     const bool read = source.readFrom(0, [&](QByteArrayView piece) {
         if (scan.size == 0)
             sink.report(0);
         picture.add(piece);
-        const qint64 toHead = std::clamp<qint64>(kMarkLength - scan.size, 0, piece.size());
-        if (toHead > 0) {
-            head.append(piece.first(toHead));
-            if (head.size() == kMarkLength)
-                markKnown();
-        }
-        addText(piece.sliced(toHead), scan.size + toHead);
+        text.add(piece, scan.size);
         scan.size += piece.size();
         if (scan.size < expected)
             sink.report(30.0 * double(scan.size) / expected);
         return true;
     });
-    if (head.size() < kMarkLength)
-        markKnown();
-    if (!textEnded)
-        scan.textEnd = std::max(scan.size, scan.textBegin);
-    scan.lines = lines.lines();
+    text.finish();
     scan.picture = picture.place();
     sink.report(15);
     sink.report(30);
