@@ -1,6 +1,12 @@
 // The reader's sample section and failure rules, and the worked example.
 #include "MeasurementTestSupport.h"
 
+#include "measurement/ByteSource.h"
+
+#include <QTemporaryDir>
+
+#include <random>
+
 namespace vorn::measurement::test {
 namespace {
 
@@ -150,6 +156,92 @@ TEST_F(ReaderFormat, DeviceFilesLoad)
         EXPECT_GT(r.record.Meres_Datas.size(), 100u) << name;
         EXPECT_EQ(r.skippedSampleLines, 0) << name;
     }
+}
+
+// Sample fields of every length, the digits of each line at every distance
+// from the end of the file's bytes: the values are the general parser's.
+TEST_F(ReaderFormat, SampleNumbersOfEveryLengthReadAsTheGeneralParserReadsThem)
+{
+    std::mt19937 random(5);
+    const auto digits = [&](int n) {
+        QByteArray text;
+        for (int i = 0; i < n; ++i)
+            text += char('0' + (i == 0 && n > 1 ? 1 + random() % 9 : random() % 10));
+        return text;
+    };
+    QByteArray bytes("<MEAS>\r\n");
+    std::vector<std::pair<QByteArray, QByteArray>> fields; // voltage, current
+    constexpr qint64 kPow10Test[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                     1000000000};
+    for (int whole = 1; whole <= 15; ++whole) {
+        for (int decimals = 0; whole + decimals <= 15; ++decimals) {
+            QByteArray volts = digits(whole);
+            if (decimals > 0)
+                volts += ',' + digits(decimals);
+            const QByteArray amps = digits(1 + int(random() % 8)) + ',' + digits(1 + int(random() % 6));
+            // Rising indices of 1 to 10 digits: ten are left to the general path.
+            const int length = 1 + int(fields.size()) / 12;
+            const qint64 index = qint64(kPow10Test[length - 1]) + qint64(fields.size());
+            bytes += QByteArray::number(index) + '\t' + volts + "\t-" + amps + "\r\n";
+            fields.emplace_back(volts, amps);
+        }
+    }
+    const TFile_Datas r = loaded(bytes.chopped(2)); // the last line without its end
+    ASSERT_EQ(r.Meres_Datas.size(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(r.Meres_Datas[i].Meres_fesz, *vorn::numfmt::parseFloat(fields[i].first, ','))
+            << fields[i].first.constData();
+        EXPECT_EQ(r.Meres_Datas[i].Meres_Aram, *vorn::numfmt::parseFloat(fields[i].second, ','))
+            << fields[i].second.constData();
+        EXPECT_TRUE(r.Meres_Datas[i].Is_Toltes);
+    }
+}
+
+void expectSameRead(const ReadResult &pieces, const ReadResult &whole, const char *what)
+{
+    SCOPED_TRACE(what);
+    EXPECT_EQ(pieces.error, whole.error);
+    EXPECT_EQ(pieces.failure, whole.failure);
+    EXPECT_EQ(pieces.failedLine, whole.failedLine);
+    EXPECT_EQ(pieces.skippedSampleLines, whole.skippedSampleLines);
+    EXPECT_EQ(pieces.record.Megj, whole.record.Megj);
+    EXPECT_EQ(pieces.record.RName, whole.record.RName);
+    EXPECT_EQ(pieces.record.MVN, whole.record.MVN);
+    EXPECT_EQ(pieces.record.Mint_ido, whole.record.Mint_ido);
+    EXPECT_EQ(pieces.record.Use_Kep, whole.record.Use_Kep);
+    EXPECT_EQ(pieces.record.Kep.bmpFile(), whole.record.Kep.bmpFile());
+    expectSameSamples(pieces.record, whole.record);
+}
+
+// Lines, CR LF pairs, markers and the picture cut anywhere by the pieces
+// read the same as the whole file.
+TEST_F(ReaderFormat, AFileReadInPiecesGivesTheSameRecord)
+{
+    for (const char *name : {"worked_example.VRN", "mixed_line_ends.VRN", "nul_stops_text.VRN",
+                             "utf8_bom.VRN", "logo_picture.VRN", "picture_with_stray_eof.VRN",
+                             "picture_without_eof.VRN", "result_after_picture.VRN",
+                             "truncated_bmp.VRN", "dot_decimal.VRN", "utf16_bom.VRN"}) {
+        const QByteArray bytes = dataFile(name);
+        const ReadResult whole = readMeasurement(bytes);
+        for (const qsizetype piece : {1, 2, 3, 7, 8, 61, 4096}) {
+            detail::MemorySource source(bytes, piece);
+            std::vector<double> percents;
+            const ReadResult r = detail::readMeasurementFrom(source, [&](double p) { percents.push_back(p); });
+            expectSameRead(r, whole, name);
+            EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << name;
+        }
+    }
+    // A file larger than the reader's buffer, its lines ending in lone CRs.
+    QByteArray large = vrn({u"<MEAS>"});
+    for (int i = 0; i < 120000; ++i)
+        large += QByteArray::number(i) + "\t12,5" + QByteArray::number(i % 10) + "\t-1,25\r";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.VRN"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(large) == large.size());
+    file.close();
+    expectSameRead(readMeasurementFile(path), readMeasurement(large), "large.VRN");
+    EXPECT_EQ(readMeasurementFile(path).record.Meres_Datas.size(), 120000u);
 }
 
 } // namespace

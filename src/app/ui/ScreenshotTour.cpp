@@ -153,6 +153,7 @@ private:
     void reportShots(const QString &language, bool withPreview);
     QList<Step> languageSteps();
     QList<Step> warningSteps();
+    QList<Step> largeMeasurementSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -165,7 +166,7 @@ private:
 void ScreenshotTour::buildSteps()
 {
     m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps() + exchangeSteps()
-              + reportSteps() + warningSteps();
+              + reportSteps() + warningSteps() + largeMeasurementSteps();
 }
 
 // Qt's own file dialog follows the program's language: the Open dialog in
@@ -384,6 +385,20 @@ QList<ScreenshotTour::Step> ScreenshotTour::warningSteps()
                 strip->Btn_ShowAll->click();
         },
         [this] { shot(QStringLiteral("31_warning_list")); },
+    };
+}
+
+// A measurement of a million samples shown in minutes, when the tour is
+// given one: the range edits show their long numbers whole.
+QList<ScreenshotTour::Step> ScreenshotTour::largeMeasurementSteps()
+{
+    const QString large = qEnvironmentVariable("VORN_SCREENSHOT_LARGE");
+    if (large.isEmpty())
+        return {};
+    return {
+        [this, large] { Load_FROM_File(*m_main, large); },
+        [] {}, // the progress window stays a second after the load
+        [this] { shot(QStringLiteral("32_million_samples_in_minutes")); },
     };
 }
 

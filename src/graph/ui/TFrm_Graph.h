@@ -4,11 +4,14 @@
 #pragma once
 
 #include "graph/AxisMath.h"
+#include "graph/ChartValues.h"
 #include "graph/RangeEntry.h"
 #include "measurement/MeasurementRecord.h"
 
 #include <QMdiSubWindow>
+#include <QFont>
 #include <QPoint>
+#include <QSize>
 #include <functional>
 
 class QAction;
@@ -21,6 +24,7 @@ class QWidget;
 class TFrm_Main;
 
 namespace vorn::chart {
+struct EvenSpacing;
 class ChartAxis;
 class ChartCanvas;
 class ChartWidget;
@@ -35,6 +39,8 @@ public:
     explicit TFrm_Graph(TFrm_Main &main);
     ~TFrm_Graph() override;
 
+    // The chart reads the samples where they lie: whatever changes
+    // File_Datas.Meres_Datas fills the chart again (Fill_Child_Diagram).
     TFile_Datas File_Datas;
     int32_t GraphNoID = 0;
     double fmin = 0, fmax = 0, amin = 0, amax = 0;
@@ -134,10 +140,17 @@ private:
 
     // Chart filling and colours.
     void addSamplePoints(const Progress &progress);
-    void colorCurrentRuns(const Progress &progress = {});
-    bool setSampleTimes(int divisor);
+    // The charge and discharge runs, found once per filling (75..90 %), then
+    // coloured as often as the colours change.
+    void findCurrentRuns(const Progress &progress);
+    void colorCurrentRuns();
+    vorn::chart::EvenSpacing sampleTimes(int divisor) const;
+    void setSampleTimes(int divisor);
 
     // Axes.
+    static constexpr QSize kRangeEditSize{58, 21}; // as designed; wider for long numbers
+    static QFont rangeEditFont();
+    bool fitRangeEdit(QLineEdit *edit);
     vorn::graph::ChartExtents currentExtents() const;
     void applyView(const vorn::graph::GraphView &view);
     void setEditTexts(const vorn::graph::RangeEditTexts &texts);
@@ -160,6 +173,7 @@ private:
     void focusChart();
 
     TFrm_Main &m_main;
+    std::vector<vorn::graph::ChargeRun> m_currentRuns;
     int m_markerIndex = -1;
     QPoint m_stepTarget;  // where a keyboard step put the pointer (screen)
     bool m_closing = false;

@@ -21,9 +21,11 @@ namespace {
 
 using vorn::colorFromBgr;
 
-// Progress is reported about this many times per band: finer than the
-// progress bar's pixels, yet nothing next to the work per sample.
-constexpr qint64 kProgressStepsPerBand = 200;
+// Progress is reported about this many times per band of 15 %: once per
+// whole percent, as the reader does. Every step the progress window shows
+// is a redraw (and a round trip to the display server), which at finer
+// steps costs more than the work it reports on.
+constexpr qint64 kProgressStepsPerBand = 15;
 
 qint64 progressStride(qint64 count)
 {
@@ -37,7 +39,8 @@ void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
     Series1->clear();
     Series2->clear();
     addSamplePoints(progress);
-    colorCurrentRuns(progress);
+    findCurrentRuns(progress);
+    colorCurrentRuns();
 
     // A damaged file may name a unit the list does not have: minutes then.
     const int unit = vorn::graph::effectiveTimeUnit(File_Datas.Last_Time_Me);
@@ -54,59 +57,62 @@ void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
 
 void TFrm_Graph::addSamplePoints(const Progress &progress)
 {
-    using namespace vorn::graph;
+    using vorn::chart::ColumnView;
+    // The series read the samples where they lie, corrected as they are
+    // read (Meres_fesz x Ukorr + UOffs, Meres_Aram x Ikorr + IOffs), at the
+    // times of the unit the window will show: nothing is copied, and setting
+    // the unit afterwards finds nothing to move. Whatever changes the samples
+    // fills the chart again (cut does).
     const std::vector<TMeres_Datas> &samples = File_Datas.Meres_Datas;
     const int n = int(samples.size());
-    // The points get their times in the unit the window will show, so that
-    // setting the unit afterwards finds nothing to move.
-    const int divisor = *timeUnitDivisor(effectiveTimeUnit(File_Datas.Last_Time_Me));
-    const size_t count = size_t(n);
-    std::vector<double> times(count), volts(count), amperes(count);
-    const qint64 stride = progressStride(n);
-    for (int i = 0; i < n; ++i) {
-        times[size_t(i)] = sampleTime(i, File_Datas.Mint_ido, divisor);
-        volts[size_t(i)] = shownVoltage(File_Datas, samples[size_t(i)]);
-        amperes[size_t(i)] = shownCurrent(File_Datas, samples[size_t(i)]);
-        if (progress && i % stride == 0)
-            progress(60, 75, n - 1, i);
-    }
-    Series1->add(times.data(), volts.data(), n);
-    Series2->add(times.data(), amperes.data(), n);
+    const int unit = vorn::graph::effectiveTimeUnit(File_Datas.Last_Time_Me);
+    const vorn::chart::EvenSpacing times = sampleTimes(*vorn::graph::timeUnitDivisor(unit));
+    const auto column = [&](const double TMeres_Datas::*field, double gain, double offset) {
+        const double *value = n > 0 ? &(samples.front().*field) : nullptr;
+        return ColumnView{value, std::ptrdiff_t(sizeof(TMeres_Datas)), gain, offset};
+    };
+    Series1->showColumns(n, times, column(&TMeres_Datas::Meres_fesz, File_Datas.Ukorr, File_Datas.UOffs));
+    if (progress)
+        progress(60, 75, n - 1, (n - 1) / 2);
+    Series2->showColumns(n, times, column(&TMeres_Datas::Meres_Aram, File_Datas.Ikorr, File_Datas.IOffs));
     if (progress)
         progress(60, 75, n - 1, n - 1);
 }
 
-void TFrm_Graph::colorCurrentRuns(const Progress &progress)
+vorn::chart::EvenSpacing TFrm_Graph::sampleTimes(int divisor) const
 {
-    const std::vector<TMeres_Datas> &samples = File_Datas.Meres_Datas;
-    const int n = int(samples.size());
+    // Sample k at k x Mint_ido seconds in the unit: the same values as
+    // vorn::graph::sampleTime().
+    return {File_Datas.Mint_ido, double(divisor)};
+}
+
+void TFrm_Graph::findCurrentRuns(const Progress &progress)
+{
+    const int n = int(File_Datas.Meres_Datas.size());
+    m_currentRuns = vorn::graph::chargeRuns(File_Datas.Meres_Datas, int(progressStride(n)), [&](int at) {
+        if (progress)
+            progress(75, 90, n - 1, at);
+    });
+    if (progress)
+        progress(75, 90, n - 1, n - 1);
+}
+
+void TFrm_Graph::colorCurrentRuns()
+{
+    const int n = int(File_Datas.Meres_Datas.size());
     if (n == 0 || Series2->count() != n)
         return;
+    // The runs found when the chart was filled, unless the samples have
+    // changed since.
+    if (m_currentRuns.empty() || m_currentRuns.back().last != n - 1)
+        findCurrentRuns({});
     const QColor charge = colorFromBgr(m_main._c4);
     const QColor discharge = colorFromBgr(m_main._c7);
     // Each run is coloured as one stretch of time, first to last sample.
-    const auto colorRun = [&](int first, int last, bool charging) {
-        Series2->colorRange(Series2->xValue(first), Series2->xValue(last),
-                            charging ? charge : discharge);
-    };
-    bool charging = samples.front().Is_Toltes;
-    int runStart = 0;
-    int runEnd = 0;
-    const qint64 stride = progressStride(n);
-    for (int i = 0; i < n; ++i) {
-        if (samples[size_t(i)].Is_Toltes == charging) {
-            runEnd = i;
-        } else {
-            colorRun(runStart, runEnd, charging);
-            runStart = runEnd = i;
-            charging = !charging;
-        }
-        if (progress && i % stride == 0)
-            progress(75, 90, n - 1, i);
+    for (const vorn::graph::ChargeRun &run : m_currentRuns) {
+        Series2->colorRange(Series2->xValue(run.first), Series2->xValue(run.last),
+                            run.charging ? charge : discharge);
     }
-    colorRun(runStart, runEnd, samples.back().Is_Toltes);
-    if (progress)
-        progress(75, 90, n - 1, n - 1);
 }
 
 void TFrm_Graph::Set_Chart_Color()
@@ -125,24 +131,11 @@ void TFrm_Graph::Set_Chart_Color()
     colorCurrentRuns();
 }
 
-bool TFrm_Graph::setSampleTimes(int divisor)
+void TFrm_Graph::setSampleTimes(int divisor)
 {
-    // Only the points whose time really changes are written: after loading
-    // the times already stand in the unit shown.
-    bool moved = false;
-    const int count = Series1->count();
-    for (int i = 0; i < count; ++i) {
-        const double x = vorn::graph::sampleTime(i, File_Datas.Mint_ido, divisor);
-        if (Series1->xValue(i) != x) {
-            Series1->setXValue(i, x);
-            moved = true;
-        }
-        if (Series2->xValue(i) != x) {
-            Series2->setXValue(i, x);
-            moved = true;
-        }
-    }
-    return moved;
+    const vorn::chart::EvenSpacing times = sampleTimes(divisor);
+    Series1->setEvenSpacing(times);
+    Series2->setEvenSpacing(times);
 }
 
 void TFrm_Graph::Change_TimeUnit(int ItemIndex)
