@@ -16,11 +16,14 @@ struct ColorRun {
     QRgb color = 0;
 };
 
+// The colours are kept as spans of equal colour, not per point: a series of
+// millions of points coloured run by run costs a few entries. Colouring in
+// index order (the usual way) appends; colouring in the middle splits spans.
 class ChartColorRuns
 {
 public:
     // Point index -> colour; a point never coloured has the series colour.
-    bool hasPointColors() const { return !m_colors.empty(); }
+    bool hasPointColors() const { return !m_spans.empty(); }
     QRgb rawColor(int index) const; // 0: series colour
     void setColor(int index, const QColor &color);
     // Colours the points first..last (inclusive).
@@ -34,7 +37,9 @@ public:
 private:
     static QRgb encode(const QColor &color);
 
-    std::vector<QRgb> m_colors;
+    // Sorted, not overlapping, never colour 0, and neighbours that touch
+    // differ in colour.
+    std::vector<ColorRun> m_spans;
     mutable std::vector<ColorRun> m_runs;
     mutable int m_runsCount = -1; // point count the runs were built for
 };

@@ -10,15 +10,17 @@ namespace vorn::chart {
 
 namespace {
 
+// Xs and Ys are the column accessors of ChartSeriesData::visitColumns().
+template<typename Xs, typename Ys>
 class Reducer
 {
 public:
-    Reducer(QPolygonF &out, const ChartSeriesData &data, const DecimationGrid &grid)
+    Reducer(QPolygonF &out, const ChartSeriesData &data, const DecimationGrid &grid, Xs xs, Ys ys)
         : m_out(out)
         , m_data(data)
         , m_grid(grid)
-        , m_x(data.xData())
-        , m_y(data.yData())
+        , m_x(xs)
+        , m_y(ys)
         , m_columnScale(grid.xMap.scale * grid.columnsPerPixel)
     {
     }
@@ -133,8 +135,8 @@ private:
     QPolygonF &m_out;
     const ChartSeriesData &m_data;
     const DecimationGrid &m_grid;
-    const double *m_x;
-    const double *m_y;
+    Xs m_x;
+    Ys m_y;
     double m_columnScale;
 };
 
@@ -145,16 +147,18 @@ void appendReducedPolyline(QPolygonF &out, const ChartSeriesData &data, int firs
 {
     if (last < first)
         return;
-    Reducer reducer(out, data, grid);
-    if (!grid.reduce) {
-        out.reserve(out.size() + (last - first + 1));
-        for (int i = first; i <= last; ++i)
-            reducer.emitPoint(i);
-    } else if (data.isAscending()) {
-        reducer.reduceAscending(first, last);
-    } else {
-        reducer.reduceInOrder(first, last);
-    }
+    data.visitColumns([&](auto xs, auto ys) {
+        Reducer reducer(out, data, grid, xs, ys);
+        if (!grid.reduce) {
+            out.reserve(out.size() + (last - first + 1));
+            for (int i = first; i <= last; ++i)
+                reducer.emitPoint(i);
+        } else if (data.isAscending()) {
+            reducer.reduceAscending(first, last);
+        } else {
+            reducer.reduceInOrder(first, last);
+        }
+    });
 }
 
 } // namespace vorn::chart

@@ -11,21 +11,25 @@ namespace vorn::chart {
 
 namespace {
 
+// Xs and Ys are the column accessors of ChartSeriesData::visitColumns().
+template<typename Xs, typename Ys>
 class NearestSearch
 {
 public:
-    NearestSearch(const ChartSeries &series, int pixelX)
+    NearestSearch(const ChartSeries &series, int pixelX, Xs xs, Ys ys)
         : m_data(series.data())
+        , m_x(xs)
+        , m_y(ys)
         , m_xMap(series.horizontalAxis()->mapping())
         , m_yMap(series.verticalAxis()->mapping())
         , m_column(pixelX)
     {
     }
 
-    int px(int t) const { return m_xMap.toPixel(m_data.x(t)); }
+    int px(int t) const { return m_xMap.toPixel(m_x[t]); }
     bool insideY(int t) const
     {
-        const int py = m_yMap.toPixel(m_data.y(t));
+        const int py = m_yMap.toPixel(m_y[t]);
         return py >= m_yMap.start && py <= m_yMap.end;
     }
     bool inside(int t) const
@@ -150,6 +154,8 @@ public:
 
 private:
     const ChartSeriesData &m_data;
+    Xs m_x;
+    Ys m_y;
     AxisMapping m_xMap;
     AxisMapping m_yMap;
     int m_column;
@@ -169,10 +175,12 @@ NearestPoint findNearestPoint(const ChartSeries &series, int pixelX)
         last = count - 1;
     if (last < first)
         return {};
-    const NearestSearch search(series, pixelX);
-    if (!search.data().isAscending())
-        return search.linearScan(first, last);
-    return search.outwardSearch(first, last);
+    return series.data().visitColumns([&](auto xs, auto ys) {
+        const NearestSearch search(series, pixelX, xs, ys);
+        if (!search.data().isAscending())
+            return search.linearScan(first, last);
+        return search.outwardSearch(first, last);
+    });
 }
 
 } // namespace vorn::chart

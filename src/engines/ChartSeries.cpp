@@ -136,6 +136,20 @@ void ChartSeries::reserve(int n)
     writableData().reserve(n);
 }
 
+void ChartSeries::showColumns(int count, const EvenSpacing &x, const ColumnView &y)
+{
+    writableData().showColumns(count, x, y);
+    notify(ChartChange::Data);
+}
+
+void ChartSeries::setEvenSpacing(const EvenSpacing &x)
+{
+    if (m_data->hasEvenSpacing() && m_data->evenSpacing() == x)
+        return;
+    writableData().setEvenSpacing(x);
+    notify(ChartChange::Data);
+}
+
 QColor ChartSeries::pointColor(int index) const
 {
     const QRgb raw = m_colors.rawColor(index);

@@ -57,6 +57,14 @@ public:
     void add(const double *xs, const double *ys, int n);
     void clear(); // points and point colours
     void reserve(int n);
+    // Shows `count` points whose x is evenly spaced and whose y is read in
+    // place from records the caller keeps unchanged while the series shows
+    // them (see ColumnView): nothing is copied. Replaces all points; the
+    // point colours stay. Every operation above works on such points as on
+    // added ones; writing a value first copies that column.
+    void showColumns(int count, const EvenSpacing &x, const ColumnView &y);
+    // Gives every point its x by the rule, keeping the count and y.
+    void setEvenSpacing(const EvenSpacing &x);
 
     // Extremes of the values; 0 for an empty series.
     double minY() const { return m_data->yExtent().first; }

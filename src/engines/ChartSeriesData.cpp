@@ -5,36 +5,89 @@
 
 namespace vorn::chart {
 
+namespace {
+
+// The first index in [0, count) for which `after` holds, where it holds for
+// every index from some point on (count if for none).
+template<typename Pred>
+int firstWhere(int count, Pred after)
+{
+    int lo = 0;
+    int hi = count;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (after(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+template<typename Column>
+std::vector<double> valuesOf(const Column &column, int count, int room)
+{
+    std::vector<double> values;
+    values.reserve(size_t(std::max(count, room)));
+    for (int i = 0; i < count; ++i)
+        values.push_back(column[i]);
+    return values;
+}
+
+} // namespace
+
 void ChartSeriesData::touch(int index)
 {
     ++m_revision;
-    m_validBlocks = std::min(m_validBlocks, index / kBlockSize);
+    m_validPoints = std::min(m_validPoints, index);
 }
 
 void ChartSeriesData::noteOrderAt(int index)
 {
     if (m_order != Order::Ascending)
         return;
-    const size_t i = size_t(index);
-    if ((i > 0 && m_x[i - 1] > m_x[i]) || (i + 1 < m_x.size() && m_x[i] > m_x[i + 1]))
+    if ((index > 0 && x(index - 1) > x(index)) || (index + 1 < m_count && x(index) > x(index + 1)))
         m_order = Order::NotAscending;
+}
+
+void ChartSeriesData::holdX()
+{
+    if (!m_evenX)
+        return;
+    m_x = valuesOf(m_spacing, m_count, m_count);
+    m_evenX = false;
+    m_order = m_spacing.step >= 0 ? Order::Ascending : Order::NotAscending;
+}
+
+void ChartSeriesData::holdY()
+{
+    if (!m_viewY)
+        return;
+    m_y = valuesOf(m_view, m_count, m_count);
+    m_viewY = false;
 }
 
 void ChartSeriesData::append(double x, double y)
 {
+    holdX();
+    holdY();
     m_x.push_back(x);
     m_y.push_back(y);
-    touch(count() - 1);
-    noteOrderAt(count() - 1);
+    ++m_count;
+    touch(m_count - 1);
+    noteOrderAt(m_count - 1);
 }
 
 void ChartSeriesData::append(const double *xs, const double *ys, int n)
 {
     if (n <= 0)
         return;
-    const int start = count();
+    holdX();
+    holdY();
+    const int start = m_count;
     m_x.insert(m_x.end(), xs, xs + n);
     m_y.insert(m_y.end(), ys, ys + n);
+    m_count += n;
     touch(start);
     if (m_order == Order::Ascending) {
         const size_t from = start > 0 ? size_t(start - 1) : 0;
@@ -45,6 +98,7 @@ void ChartSeriesData::append(const double *xs, const double *ys, int n)
 
 void ChartSeriesData::setX(int index, double x)
 {
+    holdX();
     m_x[size_t(index)] = x;
     ++m_revision;
     // A rewrite of all x values in index order passes through states that
@@ -58,29 +112,58 @@ void ChartSeriesData::setX(int index, double x)
 
 void ChartSeriesData::setY(int index, double y)
 {
+    holdY();
     m_y[size_t(index)] = y;
     touch(index);
 }
 
 void ChartSeriesData::clear()
 {
-    m_x.clear();
-    m_y.clear();
-    m_blocks.clear();
-    m_groups.clear();
-    m_validBlocks = 0;
+    // The memory goes too: a series is cleared to be filled anew, often
+    // with points read in place.
+    std::vector<double>().swap(m_x);
+    std::vector<double>().swap(m_y);
+    std::vector<std::vector<Block>>().swap(m_levels);
+    m_count = 0;
+    m_evenX = false;
+    m_viewY = false;
+    m_validPoints = 0;
     m_order = Order::Ascending;
     ++m_revision;
 }
 
 void ChartSeriesData::reserve(int n)
 {
-    m_x.reserve(size_t(n));
-    m_y.reserve(size_t(n));
+    if (!m_evenX)
+        m_x.reserve(size_t(n));
+    if (!m_viewY)
+        m_y.reserve(size_t(n));
+}
+
+void ChartSeriesData::showColumns(int count, const EvenSpacing &x, const ColumnView &y)
+{
+    clear();
+    m_count = std::max(count, 0);
+    m_evenX = true;
+    m_spacing = x;
+    m_viewY = true;
+    m_view = y;
+}
+
+void ChartSeriesData::setEvenSpacing(const EvenSpacing &x)
+{
+    if (m_evenX && m_spacing == x)
+        return;
+    std::vector<double>().swap(m_x);
+    m_evenX = true;
+    m_spacing = x;
+    ++m_revision;
 }
 
 bool ChartSeriesData::isAscending() const
 {
+    if (m_evenX)
+        return m_spacing.step >= 0;
     if (m_order == Order::Unknown)
         m_order = std::is_sorted(m_x.begin(), m_x.end()) ? Order::Ascending : Order::NotAscending;
     return m_order == Order::Ascending;
@@ -88,50 +171,75 @@ bool ChartSeriesData::isAscending() const
 
 int ChartSeriesData::lowerBound(double value) const
 {
-    return int(std::lower_bound(m_x.begin(), m_x.end(), value) - m_x.begin());
+    return firstWhere(m_count, [&](int i) { return !(x(i) < value); });
 }
 
 int ChartSeriesData::upperBound(double value) const
 {
-    return int(std::upper_bound(m_x.begin(), m_x.end(), value) - m_x.begin());
+    return firstWhere(m_count, [&](int i) { return value < x(i); });
 }
 
 void ChartSeriesData::updateSummary() const
 {
-    const int blocks = blockCount();
-    if (m_validBlocks >= blocks && int(m_blocks.size()) == blocks)
+    if (m_validPoints >= m_count && !m_levels.empty())
         return;
-    constexpr int kBlocksPerGroup = kGroupSize / kBlockSize;
-    // Groups are rebuilt whole from their blocks.
-    const int firstBlock = std::min(m_validBlocks, blocks) / kBlocksPerGroup * kBlocksPerGroup;
-    m_blocks.resize(size_t(blocks));
-    m_groups.resize(size_t(groupCount()));
-    for (int b = firstBlock; b < blocks; ++b) {
-        const size_t from = size_t(b) * kBlockSize;
-        const size_t to = std::min(m_y.size(), from + kBlockSize);
-        const auto [lo, hi] = std::minmax_element(m_y.begin() + std::ptrdiff_t(from),
-                                                  m_y.begin() + std::ptrdiff_t(to));
-        m_blocks[size_t(b)] = {*lo, *hi};
-        Block &group = m_groups[size_t(b / kBlocksPerGroup)];
-        if (b % kBlocksPerGroup == 0)
-            group = {*lo, *hi};
-        group = {std::min(group.min, *lo), std::max(group.max, *hi)};
+    // The level sizes for the points there are now.
+    std::vector<int> sizes{(m_count + kFanOut - 1) / kFanOut};
+    while (sizes.back() > kFanOut)
+        sizes.push_back((sizes.back() + kFanOut - 1) / kFanOut);
+    m_levels.resize(sizes.size());
+    // Entries from the first one holding a point that changed are rebuilt,
+    // each from the level below.
+    int from = std::min(m_validPoints, m_count) / kFanOut;
+    visitColumns([&](auto, auto y) {
+        std::vector<Block> &first = m_levels[0];
+        first.resize(size_t(sizes[0]));
+        for (int e = from; e < sizes[0]; ++e) {
+            const int end = std::min(m_count, (e + 1) * kFanOut);
+            double lo = y[e * kFanOut];
+            double hi = lo;
+            for (int i = e * kFanOut + 1; i < end; ++i) {
+                const double v = y[i];
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+            first[size_t(e)] = {lo, hi};
+        }
+    });
+    for (size_t k = 1; k < sizes.size(); ++k) {
+        from /= kFanOut;
+        const std::vector<Block> &below = m_levels[k - 1];
+        std::vector<Block> &level = m_levels[k];
+        level.resize(size_t(sizes[k]));
+        for (int e = from; e < sizes[k]; ++e) {
+            const size_t end = std::min(below.size(), size_t(e + 1) * kFanOut);
+            Block b = below[size_t(e) * kFanOut];
+            for (size_t i = size_t(e) * kFanOut + 1; i < end; ++i)
+                b = {std::min(b.min, below[i].min), std::max(b.max, below[i].max)};
+            level[size_t(e)] = b;
+        }
     }
-    m_validBlocks = blocks;
+    m_validPoints = m_count;
+}
+
+std::pair<double, double> ChartSeriesData::summaryEntry(size_t level, int index, int span) const
+{
+    updateSummary();
+    // Short series have no summary level that large.
+    if (level >= m_levels.size())
+        return yRange(index * span, index * span + span - 1);
+    const Block &b = m_levels[level][size_t(index)];
+    return {b.min, b.max};
 }
 
 std::pair<double, double> ChartSeriesData::blockYRange(int block) const
 {
-    updateSummary();
-    const Block &b = m_blocks[size_t(block)];
-    return {b.min, b.max};
+    return summaryEntry(1, block, kBlockSize);
 }
 
 std::pair<double, double> ChartSeriesData::groupYRange(int group) const
 {
-    updateSummary();
-    const Block &g = m_groups[size_t(group)];
-    return {g.min, g.max};
+    return summaryEntry(3, group, kGroupSize);
 }
 
 std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
@@ -140,42 +248,60 @@ std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
     last = std::min(last, count() - 1);
     if (last < first)
         return {0.0, 0.0};
-    const double *y = m_y.data();
-    double lo = y[first];
-    double hi = y[first];
-    const auto take = [&](const Block &b) {
-        lo = std::min(lo, b.min);
-        hi = std::max(hi, b.max);
-    };
-    int i = first;
-    // Samples up to the first block boundary.
-    for (const int end = std::min(last + 1, (first + kBlockSize - 1) / kBlockSize * kBlockSize); i < end; ++i) {
-        lo = std::min(lo, y[i]);
-        hi = std::max(hi, y[i]);
+    double lo = 0.0;
+    double hi = 0.0;
+    // The points up to the first and after the last whole entry of the
+    // level above, then the same one level up, until the rest lies within
+    // a few entries.
+    int a = first;
+    int b = last;
+    visitColumns([&](auto, auto y) {
+        lo = hi = y[a];
+        const auto take = [&](int i) {
+            const double v = y[i];
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        };
+        while (a <= b && a % kFanOut != 0)
+            take(a++);
+        while (a <= b && b % kFanOut != kFanOut - 1)
+            take(b--);
+    });
+    if (a > b)
+        return {lo, hi};
+    updateSummary();
+    a /= kFanOut;
+    b /= kFanOut;
+    for (size_t k = 0;; ++k) {
+        const std::vector<Block> &level = m_levels[k];
+        const auto take = [&](int e) {
+            lo = std::min(lo, level[size_t(e)].min);
+            hi = std::max(hi, level[size_t(e)].max);
+        };
+        if (k + 1 == m_levels.size() || b - a < kFanOut) {
+            for (; a <= b; ++a)
+                take(a);
+            return {lo, hi};
+        }
+        while (a <= b && a % kFanOut != 0)
+            take(a++);
+        while (a <= b && b % kFanOut != kFanOut - 1)
+            take(b--);
+        if (a > b)
+            return {lo, hi};
+        a /= kFanOut;
+        b /= kFanOut;
     }
-    if (i + kBlockSize - 1 <= last) {
-        updateSummary();
-        // Blocks up to a group boundary, whole groups, then blocks again.
-        for (; i % kGroupSize != 0 && i + kBlockSize - 1 <= last; i += kBlockSize)
-            take(m_blocks[size_t(i / kBlockSize)]);
-        for (; i + kGroupSize - 1 <= last; i += kGroupSize)
-            take(m_groups[size_t(i / kGroupSize)]);
-        for (; i + kBlockSize - 1 <= last; i += kBlockSize)
-            take(m_blocks[size_t(i / kBlockSize)]);
-    }
-    for (; i <= last; ++i) {
-        lo = std::min(lo, y[i]);
-        hi = std::max(hi, y[i]);
-    }
-    return {lo, hi};
 }
 
 std::pair<double, double> ChartSeriesData::xExtent() const
 {
-    if (m_x.empty())
+    if (m_count == 0)
         return {0.0, 0.0};
     if (isAscending())
-        return {m_x.front(), m_x.back()};
+        return {x(0), x(m_count - 1)};
+    if (m_evenX) // descending
+        return {x(m_count - 1), x(0)};
     if (m_xExtentRevision != m_revision) {
         const auto [lo, hi] = std::minmax_element(m_x.begin(), m_x.end());
         m_xExtent = {*lo, *hi};

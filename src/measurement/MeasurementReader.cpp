@@ -1,14 +1,17 @@
 // The load of a measurement file (Betoltes): picture search, reset, lines.
 //
-// Sample lines are parsed straight from the file's bytes: for the encodings
-// that allow it (single-byte code pages and UTF-8) every line that holds no
-// "<" and lies outside the comment and RN blocks can only be a sample line,
-// and its ASCII bytes are its characters, so only the few other lines are
-// decoded. Other encodings are decoded whole first; both ways give the same
-// record.
+// The file is read twice in pieces through a small buffer, never held whole:
+// first for the picture block, the end of the text and the line count (the
+// progress runs over the lines), then for the lines. Sample lines are parsed
+// straight from the file's bytes: for the encodings that allow it
+// (single-byte code pages and UTF-8) every line that holds no "<" and lies
+// outside the comment and RN blocks can only be a sample line, and its ASCII
+// bytes are its characters, so only the few other lines are decoded. Other
+// encodings are read and decoded whole; both ways give the same record.
 #include "MeasurementReader.h"
 
 #include "BmpHeader.h"
+#include "ByteSource.h"
 #include "LineParser.h"
 #include "MemoryHints.h"
 #include "PictureBlock.h"
@@ -26,6 +29,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <optional>
 
 namespace vorn::measurement {
 
@@ -34,7 +38,7 @@ namespace codepage = vorn::codepage;
 
 namespace {
 
-// Passes a percentage on only when its whole-number value changes.
+// Passes a percentage on only when its whole-number value grows.
 class ProgressSink {
 public:
     explicit ProgressSink(const ProgressFn &fn) : m_fn(fn) {}
@@ -42,7 +46,7 @@ public:
     void report(double percent)
     {
         const int shown = roundHalfEven(percent);
-        if (!m_fn || shown == m_shown)
+        if (!m_fn || shown <= m_shown)
             return;
         m_shown = shown;
         m_fn(percent);
@@ -84,6 +88,41 @@ private:
     qsizetype m_next;
 };
 
+// Runs step(p, e, outcome) over the lines in [p, e), each of which handles the
+// line at p and returns the start of the next, with the bookkeeping every
+// line shares: the outcome noted, the progress advanced. Lines are numbered
+// on across the pieces of a text.
+class LineWalk {
+public:
+    LineWalk(ReadResult &result, ProgressSink &sink, qsizetype lines)
+        : m_result(result), m_progress(sink, lines)
+    {
+    }
+
+    template<typename Ch, typename Step>
+    bool run(const Ch *p, const Ch *e, Step step)
+    {
+        while (p != e) {
+            LineOutcome outcome = LineOutcome::Done;
+            p = step(p, e, outcome);
+            const qsizetype index = m_index++;
+            if (outcome == LineOutcome::SkippedSample && m_result.skippedSampleLines++ == 0)
+                m_result.firstSkippedLine = int(index + 1);
+            if (outcome == LineOutcome::BadValue) {
+                m_result.failedLine = int(index + 1);
+                return false;
+            }
+            m_progress.afterLine(index);
+        }
+        return true;
+    }
+
+private:
+    ReadResult &m_result;
+    LineProgress m_progress;
+    qsizetype m_index = 0;
+};
+
 ReadResult failed(ReadResult &result, ReadFailure failure)
 {
     result.failure = failure;
@@ -91,23 +130,96 @@ ReadResult failed(ReadResult &result, ReadFailure failure)
     return std::move(result);
 }
 
-// Read_Kep: finds the picture block and decodes it. False when a block is
-// there but its bytes are not a BMP that decodes.
-bool readPicture(QByteArrayView bytes, TFile_Datas &record, ProgressSink &progress)
+// What the first reading of the file finds.
+struct FileScan {
+    qint64 size = 0; // bytes read
+    codepage::TextEncoding encoding = codepage::TextEncoding::Ansi; // from the byte-order mark
+    qint64 textBegin = 0;   // after a UTF-8 mark
+    qint64 textEnd = 0;     // at the first NUL, or the end
+    qsizetype lines = 0;    // in between, as bytes
+    PicturePlace picture;
+};
+
+// The picture search and the text's extent and lines, in one reading. The
+// progress moves from 0 to 30 % with the bytes read (the picture search of
+// Read_Kep) and ends at 30 %.
+bool scanFile(ByteSource &source, ProgressSink &sink, FileScan &scan)
+{
+    constexpr qint64 kMarkLength = 3; // the longest byte-order mark (UTF-8)
+    PictureScan picture;
+    LineCounter lines;
+    bool textEnded = false;
+    QByteArray head; // the first bytes, until the mark is known
+    // Text bytes starting at file offset `at`: lines up to the first NUL.
+    const auto addText = [&](QByteArrayView text, qint64 at) {
+        if (textEnded)
+            return;
+        if (const void *nul = std::memchr(text.data(), 0, size_t(text.size()))) {
+            text.truncate(static_cast<const char *>(nul) - text.data());
+            scan.textEnd = at + text.size();
+            textEnded = true;
+        }
+        lines.add(text);
+    };
+    const auto markKnown = [&] {
+        scan.encoding = codepage::detectBom(head);
+        scan.textBegin = scan.encoding == codepage::TextEncoding::Utf8Bom ? kMarkLength : 0;
+        addText(QByteArrayView(head).sliced(std::min<qint64>(scan.textBegin, head.size())), scan.textBegin);
+    };
+    const double expected = double(std::max<qint64>(source.size(), 1));
+    const bool read = source.readFrom(0, [&](QByteArrayView piece) {
+        if (scan.size == 0)
+            sink.report(0);
+        picture.add(piece);
+        const qint64 toHead = std::clamp<qint64>(kMarkLength - scan.size, 0, piece.size());
+        if (toHead > 0) {
+            head.append(piece.first(toHead));
+            if (head.size() == kMarkLength)
+                markKnown();
+        }
+        addText(piece.sliced(toHead), scan.size + toHead);
+        scan.size += piece.size();
+        if (scan.size < expected)
+            sink.report(30.0 * double(scan.size) / expected);
+        return true;
+    });
+    if (head.size() < kMarkLength)
+        markKnown();
+    if (!textEnded)
+        scan.textEnd = std::max(scan.size, scan.textBegin);
+    scan.lines = lines.lines();
+    scan.picture = picture.place();
+    sink.report(15);
+    sink.report(30);
+    return read;
+}
+
+// `length` bytes from `offset` on; fewer when the file ends before.
+QByteArray bytesAt(ByteSource &source, qint64 offset, qint64 length)
+{
+    if (const std::optional<QByteArrayView> all = source.whole())
+        return all->sliced(offset, std::min(length, all->size() - offset)).toByteArray();
+    QByteArray bytes;
+    source.readFrom(offset, [&](QByteArrayView piece) {
+        bytes.append(piece.first(std::min<qint64>(piece.size(), length - bytes.size())));
+        return bytes.size() < length;
+    });
+    return bytes;
+}
+
+// Read_Kep: decodes the picture block found by the scan. False when a block
+// is there but its bytes are not a BMP that decodes.
+bool readPicture(ByteSource &source, const PicturePlace &place, TFile_Datas &record)
 {
     record.Use_Kep = false;
-    progress.report(0);
-    const qsizetype marker = findPictureMarker(bytes);
-    progress.report(15);
-    if (marker < 0)
-        return true;
-    const PicturePlace place{marker, findPictureEnd(bytes, marker)};
-    progress.report(30);
     if (!place.found())
         return true;
     if (place.end <= place.begin())
         return false;
-    const QByteArray bmp = bytes.sliced(place.begin(), place.end - place.begin()).toByteArray();
+    const qint64 length = place.end - place.begin();
+    const QByteArray bmp = bytesAt(source, place.begin(), length);
+    if (bmp.size() != length)
+        return false;
     const std::optional<QImage> image = decodeBmp(bmp);
     if (!image)
         return false;
@@ -145,47 +257,25 @@ private:
     QStringDecoder m_ansi;
 };
 
-QByteArrayView untilNul(QByteArrayView text)
+// The sample array is reserved once: one sample per line at most, and a
+// sample line has at least 6 characters with its terminator.
+void reserveSamples(TFile_Datas &record, qsizetype lines, qint64 characters)
 {
-    const void *nul = std::memchr(text.data(), 0, size_t(text.size()));
-    return nul ? text.first(static_cast<const char *>(nul) - text.data()) : text;
-}
-
-qsizetype linesIn(const char *p, const char *e) { return countLines(QByteArrayView(p, e - p)); }
-qsizetype linesIn(const char16_t *p, const char16_t *e) { return countLines(QStringView(p, e - p)); }
-
-// Runs step(p, outcome) over every line, which handles the line at p and
-// returns the start of the next, with the bookkeeping every line shares: the
-// sample array reserved once, the outcome noted, the progress advanced.
-template<typename Ch, typename Step>
-bool forEachLine(const Ch *p, const Ch *e, ReadResult &result, ProgressSink &sink, Step step)
-{
-    const qsizetype count = linesIn(p, e);
-    // A sample line has at least 6 characters with its terminator.
-    std::vector<TMeres_Datas> &samples = result.record.Meres_Datas;
-    samples.reserve(size_t(std::min<qsizetype>(count, (e - p) / 6 + 1)));
+    std::vector<TMeres_Datas> &samples = record.Meres_Datas;
+    samples.reserve(size_t(std::min<qint64>(lines, characters / 6 + 1)));
     preferHugePages(samples.data(), samples.capacity() * sizeof(TMeres_Datas));
-    LineProgress progress(sink, count);
-    for (qsizetype index = 0; p != e; ++index) {
-        LineOutcome outcome = LineOutcome::Done;
-        p = step(p, outcome);
-        if (outcome == LineOutcome::SkippedSample && result.skippedSampleLines++ == 0)
-            result.firstSkippedLine = int(index + 1);
-        if (outcome == LineOutcome::BadValue) {
-            result.failedLine = int(index + 1);
-            return false;
-        }
-        progress.afterLine(index);
-    }
-    return true;
 }
 
-bool parseBytes(QByteArrayView text, codepage::TextEncoding encoding, LineParser &parser,
-                ReadResult &result, ProgressSink &sink)
+// The lines of [textBegin, textEnd), read piece by piece; a line cut by the
+// end of a piece waits for the rest in `carry`.
+ReadFailure parsePieces(ByteSource &source, const FileScan &scan, LineParser &parser,
+                        ReadResult &result, ProgressSink &sink)
 {
-    LineDecoder decode(encoding);
-    const char *e = text.data() + text.size();
-    return forEachLine(text.data(), e, result, sink, [&](const char *p, LineOutcome &outcome) {
+    reserveSamples(result.record, scan.lines, scan.textEnd - scan.textBegin);
+    if (scan.textEnd <= scan.textBegin)
+        return ReadFailure::None;
+    LineDecoder decode(scan.encoding);
+    const auto step = [&](const char *p, const char *e, LineOutcome &outcome) {
         if (const char *next = parser.parseUsualSample(p, e))
             return next;
         const ScannedLine<char> line = scanLine(p, e);
@@ -194,7 +284,47 @@ bool parseBytes(QByteArrayView text, codepage::TextEncoding encoding, LineParser
         else
             outcome = parser.parseLine(decode(QByteArrayView(line.begin, line.end)));
         return line.next;
+    };
+    LineWalk walk(result, sink, scan.lines);
+    bool badValue = false;
+    // The complete lines of [b, e), all of them at the end of the text;
+    // where the rest begins, or nullptr when a line failed.
+    const auto lines = [&](const char *b, const char *e, bool last) -> const char * {
+        const char *cut = last ? e : completeLinesEnd(b, e);
+        badValue = !walk.run(b, cut, step);
+        return badValue ? nullptr : cut;
+    };
+    std::vector<char> carry;
+    qint64 at = scan.textBegin;
+    const bool read = source.readFrom(at, [&](QByteArrayView piece) {
+        piece.truncate(std::min<qint64>(piece.size(), scan.textEnd - at));
+        at += piece.size();
+        const bool last = at >= scan.textEnd;
+        const char *p = piece.data();
+        const char *const e = p + piece.size();
+        if (!carry.empty()) {
+            // The carried line ends in this piece's first line.
+            const void *lf = std::memchr(p, '\n', size_t(e - p));
+            const char *headEnd = lf ? static_cast<const char *>(lf) + 1 : e;
+            carry.insert(carry.end(), p, headEnd);
+            p = headEnd;
+            const char *cut = lines(carry.data(), carry.data() + carry.size(), last && p == e);
+            if (!cut)
+                return false;
+            carry.erase(carry.begin(), carry.begin() + (cut - carry.data()));
+        }
+        if (p != e) {
+            const char *cut = lines(p, e, last);
+            if (!cut)
+                return false;
+            carry.assign(cut, e);
+        }
+        return !last;
     });
+    if (badValue)
+        return ReadFailure::BadValue;
+    // A file that shrank since the first reading no longer holds its text.
+    return read && at >= scan.textEnd ? ReadFailure::None : ReadFailure::FileUnreadable;
 }
 
 bool parseDecoded(QString text, LineParser &parser, ReadResult &result, ProgressSink &sink)
@@ -202,46 +332,75 @@ bool parseDecoded(QString text, LineParser &parser, ReadResult &result, Progress
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);
+    const qsizetype lines = countLines(text);
+    reserveSamples(result.record, lines, text.size());
     const char16_t *b = QStringView(text).utf16();
-    const char16_t *e = b + text.size();
-    return forEachLine(b, e, result, sink, [&](const char16_t *p, LineOutcome &outcome) {
+    LineWalk walk(result, sink, lines);
+    return walk.run(b, b + text.size(), [&](const char16_t *p, const char16_t *e, LineOutcome &outcome) {
         const ScannedLine<char16_t> line = scanLine(p, e);
         outcome = parser.parseLine(QStringView(line.begin, line.end));
         return line.next;
     });
 }
 
+// Encodings other than the byte-level ones are decoded whole.
+ReadFailure parseWhole(ByteSource &source, const FileScan &scan, LineParser &parser,
+                       ReadResult &result, ProgressSink &sink)
+{
+    std::optional<FreshPages> copy;
+    QByteArrayView bytes;
+    if (const std::optional<QByteArrayView> all = source.whole()) {
+        bytes = *all;
+    } else {
+        copy.emplace(size_t(scan.size));
+        qint64 at = 0;
+        source.readFrom(0, [&](QByteArrayView piece) {
+            piece.truncate(std::min<qint64>(piece.size(), scan.size - at));
+            std::memcpy(copy->data() + at, piece.data(), size_t(piece.size()));
+            at += piece.size();
+            return at < scan.size;
+        });
+        if (at < scan.size)
+            return ReadFailure::FileUnreadable;
+        bytes = QByteArrayView(copy->data(), scan.size);
+    }
+    if (!parseDecoded(codepage::decodeWithBom(bytes), parser, result, sink))
+        return ReadFailure::BadValue;
+    return ReadFailure::None;
+}
+
 // Decoding stops at the first NUL; then every line goes through InitVar.
-bool parseText(QByteArrayView bytes, ReadResult &result, ProgressSink &sink)
+ReadFailure parseText(ByteSource &source, const FileScan &scan, ReadResult &result,
+                      ProgressSink &sink)
 {
     const QChar separator = vorn::numfmt::decimalSeparator();
     LineParser parser(result.record, separator);
-    const codepage::TextEncoding encoding = codepage::detectBom(bytes);
     const bool byteLevel = separator.unicode() < 0x80
-                           && (encoding == codepage::TextEncoding::Utf8Bom
-                               || (encoding == codepage::TextEncoding::Ansi
+                           && (scan.encoding == codepage::TextEncoding::Utf8Bom
+                               || (scan.encoding == codepage::TextEncoding::Ansi
                                    && asciiTransparent(codepage::ansiCodePage())));
     if (!byteLevel)
-        return parseDecoded(codepage::decodeWithBom(bytes), parser, result, sink);
-    const QByteArrayView body =
-        encoding == codepage::TextEncoding::Utf8Bom ? bytes.sliced(3) : bytes;
-    return parseBytes(untilNul(body), encoding, parser, result, sink);
+        return parseWhole(source, scan, parser, result, sink);
+    return parsePieces(source, scan, parser, result, sink);
 }
 
-ReadResult readWhole(QByteArrayView bytes, const ProgressFn &progress)
+ReadResult readWhole(ByteSource &source, const ProgressFn &progress)
 {
     ReadResult result;
+    ProgressSink sink(progress);
+    FileScan scan;
+    if (!scanFile(source, sink, scan))
+        return failed(result, ReadFailure::FileUnreadable);
     // The picture search's progress divides by the file size: an empty file
     // fails there.
-    if (bytes.isEmpty())
+    if (scan.size == 0)
         return failed(result, ReadFailure::EmptyFile);
-    ProgressSink sink(progress);
-    if (!readPicture(bytes, result.record, sink))
+    if (!readPicture(source, scan.picture, result.record))
         return failed(result, ReadFailure::BadPicture);
     ClearVariables(result.record);
     Set_Default(result.record);
-    if (!parseText(bytes, result, sink))
-        return failed(result, ReadFailure::BadValue);
+    if (const ReadFailure failure = parseText(source, scan, result, sink); failure != ReadFailure::None)
+        return failed(result, failure);
     sink.report(60);
     if (result.record.Meres_Datas.size() < 2)
         return failed(result, ReadFailure::TooFewSamples);
@@ -250,35 +409,32 @@ ReadResult readWhole(QByteArrayView bytes, const ProgressFn &progress)
 
 } // namespace
 
-ReadResult readMeasurement(QByteArrayView bytes, const ProgressFn &progress)
+ReadResult detail::readMeasurementFrom(ByteSource &source, const ProgressFn &progress)
 {
     try {
-        return readWhole(bytes, progress);
+        return readWhole(source, progress);
     } catch (const std::bad_alloc &) {
         ReadResult result;
         return failed(result, ReadFailure::OutOfMemory);
     }
 }
 
+ReadResult readMeasurement(QByteArrayView bytes, const ProgressFn &progress)
+{
+    MemorySource source(bytes);
+    return readMeasurementFrom(source, progress);
+}
+
 ReadResult readMeasurementFile(const QString &path, const ProgressFn &progress)
 {
-    ReadResult result;
     QFile file(path);
     // Only regular files: a folder cannot be read, a pipe could block forever.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        ReadResult result;
         return failed(result, ReadFailure::FileUnreadable);
-    QByteArray bytes;
-    try {
-        bytes = QByteArray(file.size(), Qt::Uninitialized);
-    } catch (const std::bad_alloc &) {
-        return failed(result, ReadFailure::OutOfMemory);
     }
-    preferHugePages(bytes.constData(), size_t(bytes.size()));
-    const qint64 got = file.read(bytes.data(), bytes.size());
-    if (got < 0 || file.error() != QFileDevice::NoError)
-        return failed(result, ReadFailure::FileUnreadable);
-    bytes.truncate(got); // the file may have shrunk since it was opened
-    return readMeasurement(bytes, progress);
+    FileSource source(file);
+    return readMeasurementFrom(source, progress);
 }
 
 } // namespace vorn::measurement

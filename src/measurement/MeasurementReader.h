@@ -46,7 +46,14 @@ using ProgressFn = std::function<void(double percent)>;
 ReadResult readMeasurement(QByteArrayView bytes, const ProgressFn &progress = {});
 
 // Reads the file at path; a missing, unreadable or empty file fails with
-// kErrCannotRead.
+// kErrCannotRead. The file is read in pieces, never held whole.
 ReadResult readMeasurementFile(const QString &path, const ProgressFn &progress = {});
+
+namespace detail {
+class ByteSource;
+// The reader over any source of bytes: the two functions above hand it the
+// bytes in memory, or the file piece by piece.
+ReadResult readMeasurementFrom(ByteSource &source, const ProgressFn &progress = {});
+} // namespace detail
 
 } // namespace vorn::measurement

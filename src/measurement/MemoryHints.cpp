@@ -1,7 +1,8 @@
-// Huge-page advice for large buffers (Linux; nothing elsewhere).
+// Huge-page advice and freshly mapped buffers for large data.
 #include "MemoryHints.h"
 
 #include <cstdint>
+#include <new>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -23,6 +24,32 @@ void preferHugePages(const void *data, std::size_t bytes)
 #else
     (void)data;
     (void)bytes;
+#endif
+}
+
+FreshPages::FreshPages(std::size_t size) : m_size(size)
+{
+    if (size == 0)
+        return;
+#if defined(__linux__)
+    void *pages = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED)
+        throw std::bad_alloc();
+    m_data = static_cast<char *>(pages);
+    preferHugePages(m_data, size);
+#else
+    m_data = new char[size];
+#endif
+}
+
+FreshPages::~FreshPages()
+{
+    if (!m_data)
+        return;
+#if defined(__linux__)
+    munmap(m_data, m_size);
+#else
+    delete[] m_data;
 #endif
 }
 

@@ -144,6 +144,37 @@ qsizetype countLines(QByteArrayView text)
     return withLastLine(terminators, p, e);
 }
 
+void LineCounter::add(QByteArrayView piece)
+{
+    if (piece.isEmpty())
+        return;
+    const char last = piece.back();
+    const bool open = last != '\r' && last != '\n'; // countLines() counted that line too
+    m_terminators += countLines(piece) - (open ? 1 : 0);
+    if (m_last == '\r' && piece.front() == '\n')
+        --m_terminators; // counted as a lone CR before
+    m_last = last;
+    m_any = true;
+}
+
+qsizetype LineCounter::lines() const
+{
+    if (!m_any)
+        return 0;
+    return m_terminators + ((m_last == '\r' || m_last == '\n') ? 0 : 1);
+}
+
+const char *completeLinesEnd(const char *p, const char *e)
+{
+    const char *limit = (e != p && e[-1] == '\r') ? e - 1 : e;
+    for (const char *q = limit; q != p;) {
+        --q;
+        if (*q == '\n' || *q == '\r')
+            return q + 1;
+    }
+    return p;
+}
+
 qsizetype countLines(QStringView text)
 {
     const char16_t *p = text.utf16();

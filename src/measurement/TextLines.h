@@ -29,4 +29,22 @@ ScannedLine<char16_t> scanLine(const char16_t *p, const char16_t *e);
 qsizetype countLines(QByteArrayView text);
 qsizetype countLines(QStringView text);
 
+// countLines() of a text handed over in consecutive pieces (a CR at the end
+// of one piece and an LF at the start of the next are one terminator).
+class LineCounter {
+public:
+    void add(QByteArrayView piece);
+    qsizetype lines() const;
+
+private:
+    qsizetype m_terminators = 0;
+    char m_last = 0; // the last byte so far
+    bool m_any = false;
+};
+
+// The end of the last line in [p, e) whose terminator is known: after its
+// LF, or after a CR that is not the last byte (that one may be the first
+// half of a CR LF). p when there is none.
+const char *completeLinesEnd(const char *p, const char *e);
+
 } // namespace vorn::measurement::detail

@@ -171,10 +171,15 @@ TEST(ChartSeriesData, RangeExtremesMatchAPlainScan)
             std::swap(a, b);
         if (k % 3 == 0) // now and then change a value so summaries must follow
             data.setY(index(rng), value(rng) * 2.0);
-        const auto [lo, hi] = std::minmax_element(data.yData() + a, data.yData() + b + 1);
+        double lo = data.y(a);
+        double hi = lo;
+        for (int i = a; i <= b; ++i) {
+            lo = std::min(lo, data.y(i));
+            hi = std::max(hi, data.y(i));
+        }
         const auto range = data.yRange(a, b);
-        ASSERT_EQ(range.first, *lo) << a << ".." << b;
-        ASSERT_EQ(range.second, *hi) << a << ".." << b;
+        ASSERT_EQ(range.first, lo) << a << ".." << b;
+        ASSERT_EQ(range.second, hi) << a << ".." << b;
     }
 }
 

@@ -77,6 +77,25 @@ TEST_F(Picture, MarkerPositionsFollowTheSearchRange)
     EXPECT_EQ(findPictureEnd("<EOF>x<Kep>\r\nBM", 6), -1); // before the marker
 }
 
+// The one-pass scan over pieces finds what the two searches find whole.
+TEST_F(Picture, ScanInPiecesFindsTheSamePlaces)
+{
+    for (const QByteArray text : {"x<Kep>\r\n!", "xx<Kep>\r\n", "x<Kep>\r\nBM<Kep>\r\n!",
+                                  "x<Kep>\r\n<Result>", "x<Result><Kep>\r\nabc",
+                                  "x<Kep>\r\nBM<EOF><EOF>\r\n", "x<Kep>\r\nBM<EOF",
+                                  "<EOF>x<Kep>\r\nBM<EOF>", "<Kep><Kep>"}) {
+        const qsizetype marker = findPictureMarker(text);
+        const qsizetype end = findPictureEnd(text, marker);
+        for (qsizetype piece = 1; piece <= text.size(); ++piece) {
+            PictureScan scan;
+            for (qsizetype at = 0; at < text.size(); at += piece)
+                scan.add(QByteArrayView(text).sliced(at, std::min(piece, text.size() - at)));
+            EXPECT_EQ(scan.place().marker, marker) << text.constData() << " in pieces of " << piece;
+            EXPECT_EQ(scan.place().end, marker >= 0 ? end : -1) << text.constData() << " in pieces of " << piece;
+        }
+    }
+}
+
 TEST_F(Picture, MarkerAtStartOfFileIsNotAPicture)
 {
     EXPECT_TRUE(load(vrn({u"<Kep>", u"<MEAS>", u"0\t1,00\t1,00", u"1\t1,00\t1,00", u"<EOF>"}))

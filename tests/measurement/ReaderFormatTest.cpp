@@ -1,6 +1,10 @@
 // The reader's sample section and failure rules, and the worked example.
 #include "MeasurementTestSupport.h"
 
+#include "measurement/ByteSource.h"
+
+#include <QTemporaryDir>
+
 namespace vorn::measurement::test {
 namespace {
 
@@ -150,6 +154,72 @@ TEST_F(ReaderFormat, DeviceFilesLoad)
         EXPECT_GT(r.record.Meres_Datas.size(), 100u) << name;
         EXPECT_EQ(r.skippedSampleLines, 0) << name;
     }
+}
+
+// Hands the bytes over in pieces of a fixed size, as a file is read.
+class PieceSource : public detail::ByteSource {
+public:
+    PieceSource(QByteArrayView bytes, qsizetype piece) : m_bytes(bytes), m_piece(piece) {}
+    qint64 size() const override { return m_bytes.size(); }
+    bool readFrom(qint64 offset, const std::function<bool(QByteArrayView)> &take) override
+    {
+        for (qint64 at = offset; at < m_bytes.size(); at += m_piece) {
+            if (!take(m_bytes.sliced(at, std::min<qint64>(m_piece, m_bytes.size() - at))))
+                break;
+        }
+        return true;
+    }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_piece;
+};
+
+void expectSameRead(const ReadResult &pieces, const ReadResult &whole, const char *what)
+{
+    SCOPED_TRACE(what);
+    EXPECT_EQ(pieces.error, whole.error);
+    EXPECT_EQ(pieces.failure, whole.failure);
+    EXPECT_EQ(pieces.failedLine, whole.failedLine);
+    EXPECT_EQ(pieces.skippedSampleLines, whole.skippedSampleLines);
+    EXPECT_EQ(pieces.record.Megj, whole.record.Megj);
+    EXPECT_EQ(pieces.record.RName, whole.record.RName);
+    EXPECT_EQ(pieces.record.MVN, whole.record.MVN);
+    EXPECT_EQ(pieces.record.Mint_ido, whole.record.Mint_ido);
+    EXPECT_EQ(pieces.record.Use_Kep, whole.record.Use_Kep);
+    EXPECT_EQ(pieces.record.Kep.bmpFile(), whole.record.Kep.bmpFile());
+    expectSameSamples(pieces.record, whole.record);
+}
+
+// Lines, CR LF pairs, markers and the picture cut anywhere by the pieces
+// read the same as the whole file.
+TEST_F(ReaderFormat, AFileReadInPiecesGivesTheSameRecord)
+{
+    for (const char *name : {"worked_example.VRN", "mixed_line_ends.VRN", "nul_stops_text.VRN",
+                             "utf8_bom.VRN", "logo_picture.VRN", "picture_with_stray_eof.VRN",
+                             "picture_without_eof.VRN", "result_after_picture.VRN",
+                             "truncated_bmp.VRN", "dot_decimal.VRN", "utf16_bom.VRN"}) {
+        const QByteArray bytes = dataFile(name);
+        const ReadResult whole = readMeasurement(bytes);
+        for (const qsizetype piece : {1, 2, 3, 7, 8, 61, 4096}) {
+            PieceSource source(bytes, piece);
+            std::vector<double> percents;
+            const ReadResult r = detail::readMeasurementFrom(source, [&](double p) { percents.push_back(p); });
+            expectSameRead(r, whole, name);
+            EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << name;
+        }
+    }
+    // A file larger than the reader's buffer, its lines ending in lone CRs.
+    QByteArray large = vrn({u"<MEAS>"});
+    for (int i = 0; i < 120000; ++i)
+        large += QByteArray::number(i) + "\t12,5" + QByteArray::number(i % 10) + "\t-1,25\r";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.VRN"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(large) == large.size());
+    file.close();
+    expectSameRead(readMeasurementFile(path), readMeasurement(large), "large.VRN");
+    EXPECT_EQ(readMeasurementFile(path).record.Meres_Datas.size(), 120000u);
 }
 
 } // namespace

@@ -21,6 +21,7 @@ class QWidget;
 class TFrm_Main;
 
 namespace vorn::chart {
+struct EvenSpacing;
 class ChartAxis;
 class ChartCanvas;
 class ChartWidget;
@@ -35,6 +36,8 @@ public:
     explicit TFrm_Graph(TFrm_Main &main);
     ~TFrm_Graph() override;
 
+    // The chart reads the samples where they lie: whatever changes
+    // File_Datas.Meres_Datas fills the chart again (Fill_Child_Diagram).
     TFile_Datas File_Datas;
     int32_t GraphNoID = 0;
     double fmin = 0, fmax = 0, amin = 0, amax = 0;
@@ -135,7 +138,8 @@ private:
     // Chart filling and colours.
     void addSamplePoints(const Progress &progress);
     void colorCurrentRuns(const Progress &progress = {});
-    bool setSampleTimes(int divisor);
+    vorn::chart::EvenSpacing sampleTimes(int divisor) const;
+    void setSampleTimes(int divisor);
 
     // Axes.
     vorn::graph::ChartExtents currentExtents() const;

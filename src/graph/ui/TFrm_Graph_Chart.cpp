@@ -6,7 +6,6 @@
 #include "GraphLook.h"
 #include "app/ui/TFrm_Main.h"
 #include "engines/ChartWidget.h"
-#include "graph/ChartValues.h"
 #include "graph/LimitLines.h"
 #include "graph/TimeText.h"
 #include "graph/TimeUnits.h"
@@ -54,26 +53,33 @@ void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
 
 void TFrm_Graph::addSamplePoints(const Progress &progress)
 {
-    using namespace vorn::graph;
+    using vorn::chart::ColumnView;
+    // The series read the samples where they lie, corrected as they are
+    // read (Meres_fesz x Ukorr + UOffs, Meres_Aram x Ikorr + IOffs), at the
+    // times of the unit the window will show: nothing is copied, and setting
+    // the unit afterwards finds nothing to move. Whatever changes the samples
+    // fills the chart again (cut does).
     const std::vector<TMeres_Datas> &samples = File_Datas.Meres_Datas;
     const int n = int(samples.size());
-    // The points get their times in the unit the window will show, so that
-    // setting the unit afterwards finds nothing to move.
-    const int divisor = *timeUnitDivisor(effectiveTimeUnit(File_Datas.Last_Time_Me));
-    const size_t count = size_t(n);
-    std::vector<double> times(count), volts(count), amperes(count);
-    const qint64 stride = progressStride(n);
-    for (int i = 0; i < n; ++i) {
-        times[size_t(i)] = sampleTime(i, File_Datas.Mint_ido, divisor);
-        volts[size_t(i)] = shownVoltage(File_Datas, samples[size_t(i)]);
-        amperes[size_t(i)] = shownCurrent(File_Datas, samples[size_t(i)]);
-        if (progress && i % stride == 0)
-            progress(60, 75, n - 1, i);
-    }
-    Series1->add(times.data(), volts.data(), n);
-    Series2->add(times.data(), amperes.data(), n);
+    const int unit = vorn::graph::effectiveTimeUnit(File_Datas.Last_Time_Me);
+    const vorn::chart::EvenSpacing times = sampleTimes(*vorn::graph::timeUnitDivisor(unit));
+    const auto column = [&](const double TMeres_Datas::*field, double gain, double offset) {
+        const double *value = n > 0 ? &(samples.front().*field) : nullptr;
+        return ColumnView{value, std::ptrdiff_t(sizeof(TMeres_Datas)), gain, offset};
+    };
+    Series1->showColumns(n, times, column(&TMeres_Datas::Meres_fesz, File_Datas.Ukorr, File_Datas.UOffs));
+    if (progress)
+        progress(60, 75, n - 1, (n - 1) / 2);
+    Series2->showColumns(n, times, column(&TMeres_Datas::Meres_Aram, File_Datas.Ikorr, File_Datas.IOffs));
     if (progress)
         progress(60, 75, n - 1, n - 1);
+}
+
+vorn::chart::EvenSpacing TFrm_Graph::sampleTimes(int divisor) const
+{
+    // Sample k at k x Mint_ido seconds in the unit: the same values as
+    // vorn::graph::sampleTime().
+    return {File_Datas.Mint_ido, double(divisor)};
 }
 
 void TFrm_Graph::colorCurrentRuns(const Progress &progress)
@@ -91,20 +97,21 @@ void TFrm_Graph::colorCurrentRuns(const Progress &progress)
     };
     bool charging = samples.front().Is_Toltes;
     int runStart = 0;
-    int runEnd = 0;
-    const qint64 stride = progressStride(n);
-    for (int i = 0; i < n; ++i) {
-        if (samples[size_t(i)].Is_Toltes == charging) {
-            runEnd = i;
-        } else {
-            colorRun(runStart, runEnd, charging);
-            runStart = runEnd = i;
-            charging = !charging;
+    // The progress is reported between stretches of samples, so that the
+    // walk itself is a plain comparison per sample.
+    const int stride = int(progressStride(n));
+    for (int from = 0; from < n; from += stride) {
+        if (progress)
+            progress(75, 90, n - 1, from);
+        for (int i = from, to = std::min(n, from + stride); i < to; ++i) {
+            if (samples[size_t(i)].Is_Toltes != charging) {
+                colorRun(runStart, i - 1, charging);
+                runStart = i;
+                charging = !charging;
+            }
         }
-        if (progress && i % stride == 0)
-            progress(75, 90, n - 1, i);
     }
-    colorRun(runStart, runEnd, samples.back().Is_Toltes);
+    colorRun(runStart, n - 1, samples.back().Is_Toltes);
     if (progress)
         progress(75, 90, n - 1, n - 1);
 }
@@ -125,24 +132,11 @@ void TFrm_Graph::Set_Chart_Color()
     colorCurrentRuns();
 }
 
-bool TFrm_Graph::setSampleTimes(int divisor)
+void TFrm_Graph::setSampleTimes(int divisor)
 {
-    // Only the points whose time really changes are written: after loading
-    // the times already stand in the unit shown.
-    bool moved = false;
-    const int count = Series1->count();
-    for (int i = 0; i < count; ++i) {
-        const double x = vorn::graph::sampleTime(i, File_Datas.Mint_ido, divisor);
-        if (Series1->xValue(i) != x) {
-            Series1->setXValue(i, x);
-            moved = true;
-        }
-        if (Series2->xValue(i) != x) {
-            Series2->setXValue(i, x);
-            moved = true;
-        }
-    }
-    return moved;
+    const vorn::chart::EvenSpacing times = sampleTimes(divisor);
+    Series1->setEvenSpacing(times);
+    Series2->setEvenSpacing(times);
 }
 
 void TFrm_Graph::Change_TimeUnit(int ItemIndex)
