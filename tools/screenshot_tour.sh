@@ -6,7 +6,8 @@
 #   tools/screenshot_tour.sh [output folder]    (default: <build>/screenshots)
 #
 # BUILD_DIR picks the build folder (default: build); the program is built
-# there first if it is missing. SAMPLE and SECOND name the two measurements.
+# there first if it is missing. SAMPLE and SECOND name the two measurements;
+# a measurement of a million samples 10 s apart is generated for the last shot.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -30,8 +31,23 @@ runtime="$(mktemp -d)"
 trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 
+# 1,000,000 samples 10 s apart: in minutes the time axis ends at 166666,70.
+large="$runtime/million.VRN"
+/usr/bin/python3 - "$large" <<'PY'
+import sys
+def line(k):
+    charging = k < 300000
+    volts = (12 + 2.4 * k / 300000 if charging else 14.4 - 3.8 * (k - 300000) / 700000) + (k % 7) / 100
+    amps = "-2.50" if charging else "5.00"
+    return f"{k}\t{volts:.2f}\t{amps}\r\n".replace(".", ",")
+with open(sys.argv[1], "w", newline="") as f:
+    f.write("<MEAS>\r\n")
+    f.writelines(line(k) for k in range(1000000))
+    f.write("<MI>\t10\r\n<EOF>\r\n")
+PY
+
 VORN_RUNTIME_DIR="$runtime" XDG_RUNTIME_DIR="$runtime" \
-VORN_SCREENSHOT_DIR="$out" VORN_SCREENSHOT_SECOND="$second" \
+VORN_SCREENSHOT_DIR="$out" VORN_SCREENSHOT_SECOND="$second" VORN_SCREENSHOT_LARGE="$large" \
   timeout 180 xvfb-run -a -s "-screen 0 1440x900x24" "$build/bin/vorn" "$sample"
 
 # The report PDFs the tour wrote, page 1 of each as a picture, numbered after

@@ -58,6 +58,11 @@ void PixelWriter::fillRect(const QRect &rect)
 
 void PixelWriter::line(QPoint a, QPoint b)
 {
+    // Drawn from the left end (from the top end when steep), so that a line
+    // covers the same pixels whichever way round it is given.
+    const bool steep = std::abs(b.y() - a.y()) > std::abs(b.x() - a.x());
+    if (steep ? b.y() < a.y() : b.x() < a.x())
+        std::swap(a, b);
     const QRect bounds = QRect(a, b).normalized();
     if (!bounds.intersects(m_clip))
         return;

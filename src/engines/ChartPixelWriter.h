@@ -13,10 +13,11 @@ class QPainter;
 namespace vorn::chart {
 
 // A reduced series is thousands of strokes a few pixels long; through the
-// painter each costs far more than its pixels. This writes the pixels the
-// painter would write for the same aliased shapes: a rectangle covers its
-// QRect, a line runs from one end pixel to the other, both included, one
-// pixel per step along its longer direction.
+// painter each costs far more than its pixels. This draws the same aliased
+// shapes: a rectangle covers its QRect, a line runs from one end pixel to
+// the other, both included, one pixel per step along its longer direction
+// (Bresenham: a sloped line may step sideways a pixel earlier or later than
+// the painter's), whichever way round its ends are given.
 class PixelWriter
 {
 public:

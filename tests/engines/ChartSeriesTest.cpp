@@ -95,6 +95,90 @@ TEST(ChartSeriesColors, ColorRangeOnUnorderedX)
     EXPECT_EQ(s->pointColor(3), QColor(Qt::red));
 }
 
+TEST(ChartSeriesColors, ColouringInsideARunSplitsItAndAnInvalidColourGivesTheSeriesColourBack)
+{
+    ChartModel chart;
+    ChartSeries *s = chart.addSeries();
+    s->setColor(Qt::blue);
+    for (int i = 0; i < 10; ++i)
+        s->add(i, 1.0);
+    s->colorRange(0.0, 9.0, Qt::red);
+    s->setPointColor(4, Qt::green);
+    s->colorRange(6.0, 7.0, QColor());
+    const auto &runs = s->colorRuns().runs(s->count());
+    const std::vector<std::pair<int, QColor>> expected{
+        {0, Qt::red}, {4, Qt::green}, {5, Qt::red}, {6, Qt::blue}, {8, Qt::red}};
+    ASSERT_EQ(runs.size(), expected.size());
+    for (size_t r = 0; r < runs.size(); ++r) {
+        EXPECT_EQ(runs[r].start, expected[r].first) << r;
+        EXPECT_EQ(s->pointColor(runs[r].start), expected[r].second) << r;
+    }
+    s->colorRange(4.0, 4.0, Qt::red); // the run is whole again
+    EXPECT_EQ(s->colorRuns().runs(s->count()).front().end, 5);
+}
+
+// Points shown in place (evenly spaced x, y read from records and
+// corrected) answer every read as the same points added would, and a write
+// changes that value of the series only.
+TEST(ChartSeriesInPlace, PointsReadInPlaceAnswerLikeAddedOnes)
+{
+    struct Sample {
+        double amps;
+        double volts;
+        bool charging;
+    };
+    std::vector<Sample> samples{{2.5, 12.0, true}, {5.0, 12.6, false}, {5.0, 11.1, false}, {2.5, 13.3, true}};
+    ChartModel chart;
+    ChartSeries *s = chart.addSeries();
+    s->showColumns(4, EvenSpacing{30, 60.0}, ColumnView{&samples[0].volts, sizeof(Sample), 1.01, -0.05});
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(s->xValue(i), double(i * 30) / 60.0) << i;
+        EXPECT_EQ(s->yValue(i), samples[size_t(i)].volts * 1.01 + -0.05) << i;
+    }
+    EXPECT_EQ(s->maxY(), 13.3 * 1.01 - 0.05);
+    EXPECT_EQ(s->minY(), 11.1 * 1.01 - 0.05);
+    EXPECT_EQ(s->maxX(), 1.5);
+    EXPECT_EQ(s->colorRange(0.5, 1.0, Qt::red), 2);
+
+    ChartModel report;
+    ChartSeries *shared = report.addSeries();
+    shared->sharePointsOf(*s);
+    s->setXValue(1, 9.0);
+    s->setYValue(2, 1.0);
+    EXPECT_EQ(samples[2].volts, 11.1) << "the records stay as they are";
+    EXPECT_EQ(shared->xValue(1), 9.0);
+    EXPECT_EQ(shared->xValue(2), 1.0);
+    EXPECT_EQ(shared->yValue(2), 1.0);
+    EXPECT_EQ(shared->yValue(3), 13.3 * 1.01 - 0.05);
+    EXPECT_EQ(s->maxX(), 9.0);
+    EXPECT_FALSE(s->data().isAscending());
+
+    s->setEvenSpacing(EvenSpacing{30, 1.0}); // every x by the rule again
+    EXPECT_EQ(s->xValue(1), 30.0);
+    EXPECT_TRUE(s->data().isAscending());
+    EXPECT_EQ(s->add(200.0, 5.0), 4);
+    EXPECT_EQ(s->xValue(3), 90.0);
+    EXPECT_EQ(s->yValue(4), 5.0);
+    EXPECT_EQ(s->maxY(), 13.3 * 1.01 - 0.05);
+}
+
+TEST(ChartSeriesInPlace, ANegativeSpacingRunsBackwards)
+{
+    std::vector<double> values{1.0, 2.0, 3.0, 4.0};
+    ChartModel chart;
+    test::plainChart(chart);
+    ChartSeries *s = chart.addSeries();
+    s->showColumns(4, EvenSpacing{-10, 1.0}, ColumnView{values.data()});
+    EXPECT_FALSE(s->data().isAscending());
+    EXPECT_EQ(s->minX(), -30.0);
+    EXPECT_EQ(s->maxX(), 0.0);
+    chart.bottomAxis()->setRange(-25.0, -5.0);
+    EXPECT_EQ(s->visibleRange().first, 1);
+    EXPECT_EQ(s->visibleRange().last, 2);
+    EXPECT_EQ(s->colorRange(-20.0, -30.0, Qt::red), 2);
+    EXPECT_EQ(s->pointColor(3), QColor(Qt::red));
+}
+
 TEST(ChartSeriesSharing, SharedPointsFollowTheSourceWithOwnColours)
 {
     ChartModel graph;

@@ -150,6 +150,7 @@ private:
     QList<Step> reportSteps();
     void reportShots(const QString &language, bool withPreview);
     QList<Step> languageSteps();
+    QList<Step> largeMeasurementSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -162,7 +163,7 @@ private:
 void ScreenshotTour::buildSteps()
 {
     m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps() + exchangeSteps()
-              + reportSteps();
+              + reportSteps() + largeMeasurementSteps();
 }
 
 // Qt's own file dialog follows the program's language: the Open dialog in
@@ -352,6 +353,20 @@ void ScreenshotTour::reportShots(const QString &name, bool withPreview)
         report->Btn_PrintClick();
     }
     report->close();
+}
+
+// A measurement of a million samples shown in minutes, when the tour is
+// given one: the range edits show their long numbers whole.
+QList<ScreenshotTour::Step> ScreenshotTour::largeMeasurementSteps()
+{
+    const QString large = qEnvironmentVariable("VORN_SCREENSHOT_LARGE");
+    if (large.isEmpty())
+        return {};
+    return {
+        [this, large] { Load_FROM_File(*m_main, large); },
+        [] {}, // the progress window stays a second after the load
+        [this] { shot(QStringLiteral("30_million_samples_in_minutes")); },
+    };
 }
 
 } // namespace

@@ -2,7 +2,11 @@
 #include "GraphLook.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorn::graphui {
@@ -10,6 +14,8 @@ namespace vorn::graphui {
 namespace {
 
 const QColor kLightBox(0xF4, 0xF7, 0xF9);
+// The smallest font a range edit shrinks to for a very long number.
+constexpr qreal kSmallestEditPoints = 5.0;
 const QColor kDarkBox(0x24, 0x33, 0x3B);
 
 // Relative luminance (0 black .. 1 white) of a colour, as contrast rules use it.
@@ -41,6 +47,37 @@ void setTextColor(QLabel *label, const QColor &color)
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Window, luminance(color) > 0.4 ? kDarkBox : kLightBox);
     label->setPalette(palette);
+}
+
+namespace {
+
+// The outer width a line edit needs for `text` in `font`: the text, the
+// edit's inner margins (2 pixels each side, as QLineEdit keeps them), a
+// pixel for the cursor, then the frame the style draws around.
+int editWidthFor(const QLineEdit *edit, const QString &text, const QFont &font)
+{
+    const QMargins margins = edit->textMargins() + edit->contentsMargins();
+    const int inner =
+        QFontMetrics(font).horizontalAdvance(text) + 2 * 2 + 1 + margins.left() + margins.right();
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, edit->height()), edit)
+        .width();
+}
+
+} // namespace
+
+EditFit fitEditToText(const QLineEdit *edit, const QString &text, const QFont &font, int designed,
+                      int limit)
+{
+    EditFit fit{editWidthFor(edit, text, font), font};
+    while (fit.width > limit && fit.font.pointSizeF() > kSmallestEditPoints) {
+        fit.font.setPointSizeF(fit.font.pointSizeF() - 0.5);
+        fit.width = editWidthFor(edit, text, fit.font);
+    }
+    fit.width = std::clamp(fit.width, designed, std::max(designed, limit));
+    return fit;
 }
 
 } // namespace vorn::graphui

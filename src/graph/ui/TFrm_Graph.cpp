@@ -36,7 +36,6 @@ constexpr QSize kClientSize(951, 583);
 constexpr int kPanelHeight = 49;
 constexpr QSize kPanelButton(38, 38);
 constexpr QSize kPanelGlyph(24, 24);
-constexpr QSize kRangeEdit(58, 21);
 
 QLabel *panelLabel(QWidget *panel, const char *name, bool bold, int minWidth = 0)
 {
@@ -230,9 +229,9 @@ void TFrm_Graph::buildChartEdits()
     const auto makeEdit = [this](const char *name) {
         auto *edit = new QLineEdit(Main_Chart);
         edit->setObjectName(QLatin1String(name));
-        edit->setFixedSize(kRangeEdit);
+        edit->setFixedSize(kRangeEditSize);
         edit->setAlignment(Qt::AlignCenter);
-        edit->setFont(vorn::ui::tahomaPt(8));
+        edit->setFont(rangeEditFont());
         edit->setCursor(Qt::IBeamCursor);
         return edit;
     };
@@ -256,6 +255,11 @@ void TFrm_Graph::buildChartEdits()
     Zoom_Img->hide();
 }
 
+QFont TFrm_Graph::rangeEditFont()
+{
+    return vorn::ui::tahomaPt(8);
+}
+
 void TFrm_Graph::connectHandlers()
 {
     using vorn::chart::ChartWidget;
@@ -275,6 +279,12 @@ void TFrm_Graph::connectHandlers()
     connect(Edt_Min_Aram, &QLineEdit::returnPressed, this, &TFrm_Graph::Edt_Min_AramKeyDown);
     connect(_tol, &QLineEdit::returnPressed, this, &TFrm_Graph::_tolKeyDown);
     connect(_ig, &QLineEdit::returnPressed, this, &TFrm_Graph::_igKeyDown);
+    for (QLineEdit *edit : {Edt_Max_fesz, Edt_Min_fesz, Edt_Max_Aram, Edt_Min_Aram, _tol, _ig}) {
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+            if (fitRangeEdit(edit))
+                Main_ChartResize();
+        });
+    }
 
     connect(Main_Chart, &ChartWidget::afterDraw, this, &TFrm_Graph::Main_ChartAfterDraw);
     connect(Main_Chart, &ChartWidget::resized, this, &TFrm_Graph::Main_ChartResize);

@@ -8,7 +8,9 @@
 #include "measurement/MeasurementRecord.h"
 
 #include <QMdiSubWindow>
+#include <QFont>
 #include <QPoint>
+#include <QSize>
 #include <functional>
 
 class QAction;
@@ -142,6 +144,9 @@ private:
     void setSampleTimes(int divisor);
 
     // Axes.
+    static constexpr QSize kRangeEditSize{58, 21}; // as designed; wider for long numbers
+    static QFont rangeEditFont();
+    bool fitRangeEdit(QLineEdit *edit);
     vorn::graph::ChartExtents currentExtents() const;
     void applyView(const vorn::graph::GraphView &view);
     void setEditTexts(const vorn::graph::RangeEditTexts &texts);

@@ -2,6 +2,7 @@
 // edits, the default size, zoom, cut, and the placing of the edits on the chart.
 #include "TFrm_Graph.h"
 
+#include "GraphLook.h"
 #include "app/ui/TFrm_Main.h"
 #include "engines/ChartCanvas.h"
 #include "engines/ChartWidget.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -248,8 +250,27 @@ void TFrm_Graph::Btn_CutClick()
 
 // ---- placing the edits ------------------------------------------------------
 
+// A range edit shows its whole number: scrolled, "166666,70" would read as
+// "66666,70". It is as wide as the number needs, never narrower than
+// designed nor wider than the chart; a number too long even for that gets a
+// smaller font. True when its size or font changed.
+bool TFrm_Graph::fitRangeEdit(QLineEdit *edit)
+{
+    const int limit = Main_Chart->width() - 10;
+    const vorn::graphui::EditFit fit = vorn::graphui::fitEditToText(
+        edit, edit->text(), rangeEditFont(), kRangeEditSize.width(), limit);
+    const bool changed = fit.width != edit->width() || fit.font != edit->font();
+    if (fit.font != edit->font())
+        edit->setFont(fit.font);
+    if (fit.width != edit->width())
+        edit->setFixedWidth(fit.width);
+    return changed;
+}
+
 void TFrm_Graph::Main_ChartResize()
 {
+    for (QLineEdit *edit : {Edt_Max_fesz, Edt_Min_fesz, Edt_Max_Aram, Edt_Min_Aram, _tol, _ig})
+        fitRangeEdit(edit);
     const QRect plot = Main_Chart->plotRect(); // lays the chart out first
     const int W = Main_Chart->width();
     const int H = Main_Chart->height();
@@ -266,8 +287,9 @@ void TFrm_Graph::Main_ChartResize()
     rb->move(rt->x(), lb->y());
 
     const int bottomRow = H - _tol->height() - 8;
-    _tol->move(plot.left() - _tol->width() / 2, bottomRow);
-    _ig->move(plot.right() - _ig->width() / 2, bottomRow);
+    // Centred on the plot's ends, but a widened edit stays on the chart.
+    _tol->move(std::max(0, plot.left() - _tol->width() / 2), bottomRow);
+    _ig->move(std::min(plot.right() - _ig->width() / 2, W - _ig->width()), bottomRow);
     bl->move(_tol->x() + _tol->width() + 1, H - _tol->height() - 6);
     br->move(_ig->x() - br->width() - 1, H - _tol->height() - 6);
 }

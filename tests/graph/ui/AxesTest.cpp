@@ -3,7 +3,9 @@
 // the edits stand on the chart.
 #include "GraphWindowTestSupport.h"
 
+#include "graph/ChartValues.h"
 #include "graph/GraphTexts.h"
+#include "graph/TimeUnits.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -172,6 +174,43 @@ TEST_F(Axes, ChangingTheTimeUnitMovesThePointsTheRangeTheTitleAndTheLimitLines)
     EXPECT_EQ(graph->File_Datas.Last_Time_Me, 2);
 }
 
+// The curves read the samples where they lie: each point is the corrected
+// sample at its time in the unit shown, as if written point by point, and a
+// write changes the curve, never the stored sample.
+TEST_F(Axes, TheCurvesShowTheCorrectedSamplesAtTheirTimesAndKeepWrittenValues)
+{
+    TFile_Datas record = sampleRecord(30, 45, 10);
+    record.Ukorr = 1.01;
+    record.UOffs = -0.05;
+    record.Ikorr = 0.98;
+    record.IOffs = 0.1;
+    TFrm_Graph *graph = open(writeFile(QStringLiteral("run.VRN"), record));
+    ASSERT_NE(graph, nullptr);
+    const TFile_Datas &shown = graph->File_Datas;
+    const auto expectPoints = [&](int divisor) {
+        for (int i = 0; i < 30; ++i) {
+            const TMeres_Datas &sample = shown.Meres_Datas[size_t(i)];
+            EXPECT_EQ(graph->Series1->xValue(i), vorn::graph::sampleTime(i, 45, divisor)) << i;
+            EXPECT_EQ(graph->Series2->xValue(i), vorn::graph::sampleTime(i, 45, divisor)) << i;
+            EXPECT_EQ(graph->Series1->yValue(i), vorn::graph::shownVoltage(shown, sample)) << i;
+            EXPECT_EQ(graph->Series2->yValue(i), vorn::graph::shownCurrent(shown, sample)) << i;
+        }
+    };
+    expectPoints(60);
+    const double stored = shown.Meres_Datas[4].Meres_fesz;
+    graph->Series1->setYValue(4, 20.0);
+    graph->Series2->setXValue(7, 1000.0);
+    EXPECT_EQ(graph->Series1->yValue(4), 20.0);
+    EXPECT_EQ(graph->Series2->xValue(7), 1000.0);
+    EXPECT_EQ(graph->Series1->xValue(7), vorn::graph::sampleTime(7, 45, 60));
+    EXPECT_EQ(shown.Meres_Datas[4].Meres_fesz, stored);
+    pickUnit(graph, 0); // every time rewritten in seconds
+    EXPECT_EQ(graph->Series2->xValue(7), 7 * 45.0);
+    EXPECT_EQ(graph->Series1->yValue(4), 20.0);
+    graph->Fill_Child_Diagram(); // the samples again
+    expectPoints(1);
+}
+
 TEST_F(Axes, ASavedTimeUnitOutsideTheListFallsBackToMinutes)
 {
     TFile_Datas record = sampleRecord(20, 30, 10);
@@ -299,6 +338,47 @@ TEST_F(Axes, TheRangeEditsStandAtTheCornersOfThePlotAfterAResize)
     EXPECT_EQ(graph->rt->pos(), QPoint(W - w - 9 + w / 2 - 8, graph->lt->y()));
     EXPECT_EQ(graph->bl->pos(), QPoint(plot.left() - w / 2 + w + 1, H - h - 6));
     EXPECT_EQ(graph->br->pos(), QPoint(plot.right() - w / 2 - graph->br->width() - 1, H - h - 6));
+}
+
+// The number is not scrolled: the distance from its first to its last
+// character, with the edit scrolled to each end, is the text's own width.
+bool showsWholeText(QLineEdit *edit)
+{
+    const auto cursorX = [edit] {
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    edit->setCursorPosition(0);
+    const int first = cursorX();
+    edit->end(false);
+    const int last = cursorX();
+    return last - first == edit->fontMetrics().horizontalAdvance(edit->text()) && first >= 0
+           && last < edit->width();
+}
+
+TEST_F(Axes, EveryRangeEditShowsItsWholeNumber)
+{
+    // Three samples 5,000,000 s apart, shown in minutes: the time axis ends
+    // at 166666,87.
+    TFrm_Graph *graph = open(writeFile(QStringLiteral("long.VRN"), sampleRecord(3, 5000000, 1)));
+    ASSERT_NE(graph, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return graph->_ig->text() == u"166666,87"; }));
+    pressEnter(graph->Edt_Max_fesz, QStringLiteral("123456789012,00"));
+    pressEnter(graph->Edt_Min_Aram, QStringLiteral("-98765432109876543210,00"));
+    graph->Main_Chart->redrawNow();
+    QCoreApplication::processEvents();
+    const int W = graph->Main_Chart->width();
+    for (QLineEdit *edit : {graph->Edt_Max_fesz, graph->Edt_Min_fesz, graph->Edt_Max_Aram,
+                            graph->Edt_Min_Aram, graph->_tol, graph->_ig}) {
+        EXPECT_TRUE(showsWholeText(edit)) << edit->objectName().toStdString() << " "
+                                          << edit->text().toStdString();
+        EXPECT_GE(edit->x(), 0) << edit->objectName().toStdString();
+        EXPECT_LE(edit->x() + edit->width(), W) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(graph->Edt_Max_fesz->text(), u"123456789012,00");
+    // A short number again: the designed width.
+    pressEnter(graph->Edt_Max_fesz, QStringLiteral("14,00"));
+    graph->Main_Chart->redrawNow();
+    EXPECT_EQ(graph->Edt_Max_fesz->width(), graph->Edt_Min_fesz->width());
 }
 
 } // namespace
