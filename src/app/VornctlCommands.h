@@ -23,5 +23,7 @@ int runSave(const QStringList &args);
 // under the name given, as the program's export does.
 int runExport(const QStringList &args);
 int runReport(const QStringList &args);
+// The A–B read-out between two times (seconds, "." or "," decimals) as JSON.
+int runSpan(const QStringList &args);
 
 } // namespace vorn::ctl

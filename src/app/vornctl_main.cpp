@@ -32,6 +32,7 @@ const Command kCommands[] = {
     {"save", "vornctl save IN OUT", runSave, false, "read a measurement file and write it again through the program's writer"},
     {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false, "write a measurement's samples into a spreadsheet workbook (.xlsx)"},
     {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true, "write a measurement's test report as PDF"},
+    {"span", "vornctl span FILE FROM_S TO_S", runSpan, false, "print the charge, energy and voltage between two times (seconds) as JSON"},
 };
 
 int usage(const Command *only = nullptr)
