@@ -109,6 +109,7 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
     move(0, 0);
 
     connectHandlers();
+    buildSpan();
     enableMainCommands();
     File_Datas.LRBZ.clear();
 }
@@ -128,6 +129,7 @@ void TFrm_Graph::buildPanel(QWidget *row)
     Btn_Def_Size = panelButton(row, "Btn_Def_Size", QStringLiteral("gb_default_size"), false);
     bZoom = panelButton(row, "bZoom", QStringLiteral("gb_zoom"), true);
     Btn_Mark = panelButton(row, "Btn_Mark", QStringLiteral("gb_mark"), true);
+    Btn_Span = panelButton(row, "Btn_Span", QStringLiteral("gb_span"), true);
     Btn_Cut = panelButton(row, "Btn_Cut", QStringLiteral("gb_cut"), false);
     bGraphInfo = panelButton(row, "bGraphInfo", QStringLiteral("gb_info"), false);
     bSetGraph = panelButton(row, "bSetGraph", QStringLiteral("gb_settings"), false);
@@ -160,7 +162,7 @@ void TFrm_Graph::layoutPanel(QWidget *row)
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(6, 4, 10, 4);
     layout->setSpacing(3);
-    for (QToolButton *button : {Btn_Def_Size, bZoom, Btn_Mark, Btn_Cut})
+    for (QToolButton *button : {Btn_Def_Size, bZoom, Btn_Mark, Btn_Span, Btn_Cut})
         layout->addWidget(button);
     layout->addSpacing(10);
     layout->addWidget(bGraphInfo);
@@ -357,6 +359,7 @@ void TFrm_Graph::Change_Language()
     Cmb_Time->clear();
     Cmb_Time->addItems({t.Text_List(128), t.Text_List(53), t.Text_List(54)});
     Cmb_Time->setCurrentIndex(selected);
+    spanLanguage();
 }
 
 // ---- closing ----------------------------------------------------------------

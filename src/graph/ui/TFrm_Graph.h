@@ -22,6 +22,10 @@ class QToolButton;
 class QWidget;
 class TFrm_Main;
 
+namespace vorn::graphui {
+class SpanCursors;
+}
+
 namespace vorn::chart {
 struct EvenSpacing;
 class ChartAxis;
@@ -96,6 +100,9 @@ public:
            *aram_lab = nullptr, *Lbl_Volt = nullptr, *fesz_lab = nullptr;
     QComboBox *Cmb_Time = nullptr;
     QCheckBox *cbA = nullptr;
+    QToolButton *Btn_Span = nullptr;   // the two cursors A and B on/off
+    QAction *Menu_Span = nullptr;      // the same in the window's menus
+    vorn::graphui::SpanCursors *spanCursors() const { return m_span; }
     QLineEdit *Edt_Max_fesz = nullptr, *Edt_Min_fesz = nullptr, *Edt_Max_Aram = nullptr,
               *Edt_Min_Aram = nullptr, *_tol = nullptr, *_ig = nullptr;
     QLabel *lt = nullptr, *lb = nullptr, *rt = nullptr, *rb = nullptr, *bl = nullptr,
@@ -119,6 +126,7 @@ public slots:
     void Btn_MarkClick();
     void Main_ChartMouseMove(int X, int Y);
     void Main_ChartKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void Btn_SpanClick();
     // ---- panel ----
     void cbAClick();
     void FormActivate();
@@ -168,7 +176,14 @@ private:
     // unless a range edit has it.
     void focusChart();
 
+    // The two cursors, the window's menus and the chart's pictures.
+    void buildSpan();
+    void spanLanguage();
+    void copyChart();
+    void saveChartPicture();
+
     TFrm_Main &m_main;
+    vorn::graphui::SpanCursors *m_span = nullptr;
     int m_markerIndex = -1;
     QPoint m_stepTarget;  // where a keyboard step put the pointer (screen)
     bool m_closing = false;
