@@ -3,6 +3,7 @@
 #include "TFrm_Graph.h"
 
 #include "GraphLook.h"
+#include "RecordWatch.h"
 #include "app/Artwork.h"
 #include "app/ui/AppFonts.h"
 #include "app/ui/SaveLoad.h"
@@ -88,6 +89,7 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
     vorn::numfmt::useComma();
     GraphNoID = m_main.GraphNo;
     ++m_main.GraphNo;
+    m_watch = new vorn::graphui::RecordWatch(this);
 
     auto *content = new QWidget(this);
     auto *panel = new PanelStrip(content);
@@ -114,7 +116,17 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
     File_Datas.LRBZ.clear();
 }
 
-TFrm_Graph::~TFrm_Graph() = default;
+TFrm_Graph::~TFrm_Graph()
+{
+    // Whoever still reads the record keeps it: moved, not copied.
+    if (m_watch->hasReaders())
+        emit m_watch->released(std::make_shared<const TFile_Datas>(std::move(File_Datas)));
+}
+
+void TFrm_Graph::notifyRecordChanged()
+{
+    emit m_watch->changed();
+}
 
 void TFrm_Graph::buildPanel(QWidget *row)
 {

@@ -23,6 +23,7 @@ class QWidget;
 class TFrm_Main;
 
 namespace vorn::graphui {
+class RecordWatch;
 class SpanCursors;
 }
 
@@ -86,6 +87,13 @@ public:
     int markerIndex() const { return m_markerIndex; }
 
     TFrm_Main &mainWindow() const { return m_main; }
+    // The file the measurement was read from or last saved to.
+    QString filePath;
+    // Readers of File_Datas in place hear of its changes and of its end
+    // here; whatever changes the samples or the corrections calls
+    // notifyRecordChanged() (filling the chart does).
+    vorn::graphui::RecordWatch *recordWatch() const { return m_watch; }
+    void notifyRecordChanged();
 
     // ---- controls (other windows and the dialogs reach them) ----
     QWidget *Main_Panel = nullptr;
@@ -184,6 +192,7 @@ private:
 
     TFrm_Main &m_main;
     vorn::graphui::SpanCursors *m_span = nullptr;
+    vorn::graphui::RecordWatch *m_watch = nullptr;
     int m_markerIndex = -1;
     QPoint m_stepTarget;  // where a keyboard step put the pointer (screen)
     bool m_closing = false;

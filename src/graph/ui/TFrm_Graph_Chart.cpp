@@ -51,6 +51,7 @@ void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
         Current_Data_Point = last;
     m_markerIndex = -1;
     m_span->samplesChanged();
+    notifyRecordChanged();
 }
 
 void TFrm_Graph::addSamplePoints(const Progress &progress)
