@@ -9,5 +9,6 @@ vorn_add_gtest(graph_window_test
     ui/CursorTest.cpp
     ui/SaveRenameLanguageTest.cpp
     ui/SpanCursorTest.cpp
+    ui/CompareWindowTest.cpp
   LIBS vorn_ui Qt6::Test)
 target_compile_definitions(graph_window_test PRIVATE VORN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
