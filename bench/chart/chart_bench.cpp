@@ -256,13 +256,13 @@ void printPdfFigures(Bench &b)
     }
 }
 
-void printLookupFigures(Bench &b)
+void printLookupFigures(Bench &b, const char *what = "")
 {
     const LookupTimes typical = nearestLookups(b, false);
     const LookupTimes worst = nearestLookups(b, true);
-    std::printf("nearest point lookup, 1000000 points: mean %.2f us (99th percentile %.2f us); every point "
+    std::printf("nearest point lookup, 1000000 points%s: mean %.2f us (99th percentile %.2f us); every point "
                 "outside the plot: mean %.2f us (99th percentile %.2f us)\n",
-                typical.meanUs, typical.p99Us, worst.meanUs, worst.p99Us);
+                what, typical.meanUs, typical.p99Us, worst.meanUs, worst.p99Us);
 }
 
 void printColourRunFigures(Bench &withRuns, QImage &image, int runs)
@@ -303,6 +303,7 @@ void printInPlaceFigures(QImage &image, int runs)
     const Timing zoomed = zoomedFrames(million, image, runs);
     std::printf("1000000 points read in place: full %.2f ms, zoomed/panned %.2f ms (thread CPU %.2f / %.2f ms)\n",
                 full.wallMs, zoomed.wallMs, full.cpuMs, zoomed.cpuMs);
+    printLookupFigures(million, " read in place");
     printTenMillionFigures(image, Points::InPlace, " read in place");
 }
 

@@ -171,12 +171,16 @@ bool ChartSeriesData::isAscending() const
 
 int ChartSeriesData::lowerBound(double value) const
 {
-    return firstWhere(m_count, [&](int i) { return !(x(i) < value); });
+    if (!m_evenX)
+        return int(std::lower_bound(m_x.begin(), m_x.end(), value) - m_x.begin());
+    return firstWhere(m_count, [&](int i) { return !(m_spacing[i] < value); });
 }
 
 int ChartSeriesData::upperBound(double value) const
 {
-    return firstWhere(m_count, [&](int i) { return value < x(i); });
+    if (!m_evenX)
+        return int(std::upper_bound(m_x.begin(), m_x.end(), value) - m_x.begin());
+    return firstWhere(m_count, [&](int i) { return value < m_spacing[i]; });
 }
 
 void ChartSeriesData::updateSummary() const
@@ -184,21 +188,21 @@ void ChartSeriesData::updateSummary() const
     if (m_validPoints >= m_count && !m_levels.empty())
         return;
     // The level sizes for the points there are now.
-    std::vector<int> sizes{(m_count + kFanOut - 1) / kFanOut};
+    std::vector<int> sizes{(m_count + kLeafSize - 1) / kLeafSize};
     while (sizes.back() > kFanOut)
         sizes.push_back((sizes.back() + kFanOut - 1) / kFanOut);
     m_levels.resize(sizes.size());
     // Entries from the first one holding a point that changed are rebuilt,
     // each from the level below.
-    int from = std::min(m_validPoints, m_count) / kFanOut;
+    int from = std::min(m_validPoints, m_count) / kLeafSize;
     visitColumns([&](auto, auto y) {
         std::vector<Block> &first = m_levels[0];
         first.resize(size_t(sizes[0]));
         for (int e = from; e < sizes[0]; ++e) {
-            const int end = std::min(m_count, (e + 1) * kFanOut);
-            double lo = y[e * kFanOut];
+            const int end = std::min(m_count, (e + 1) * kLeafSize);
+            double lo = y[e * kLeafSize];
             double hi = lo;
-            for (int i = e * kFanOut + 1; i < end; ++i) {
+            for (int i = e * kLeafSize + 1; i < end; ++i) {
                 const double v = y[i];
                 lo = std::min(lo, v);
                 hi = std::max(hi, v);
@@ -222,10 +226,10 @@ void ChartSeriesData::updateSummary() const
     m_validPoints = m_count;
 }
 
-std::pair<double, double> ChartSeriesData::summaryEntry(size_t level, int index, int span) const
+std::pair<double, double> ChartSeriesData::treeEntry(size_t level, int index, int span) const
 {
     updateSummary();
-    // Short series have no summary level that large.
+    // A short series has no level that high.
     if (level >= m_levels.size())
         return yRange(index * span, index * span + span - 1);
     const Block &b = m_levels[level][size_t(index)];
@@ -234,12 +238,12 @@ std::pair<double, double> ChartSeriesData::summaryEntry(size_t level, int index,
 
 std::pair<double, double> ChartSeriesData::blockYRange(int block) const
 {
-    return summaryEntry(1, block, kBlockSize);
+    return treeEntry(1, block, kBlockSize);
 }
 
 std::pair<double, double> ChartSeriesData::groupYRange(int group) const
 {
-    return summaryEntry(3, group, kGroupSize);
+    return treeEntry(3, group, kGroupSize);
 }
 
 std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
@@ -262,16 +266,16 @@ std::pair<double, double> ChartSeriesData::yRange(int first, int last) const
             lo = std::min(lo, v);
             hi = std::max(hi, v);
         };
-        while (a <= b && a % kFanOut != 0)
+        while (a <= b && a % kLeafSize != 0)
             take(a++);
-        while (a <= b && b % kFanOut != kFanOut - 1)
+        while (a <= b && b % kLeafSize != kLeafSize - 1)
             take(b--);
     });
     if (a > b)
         return {lo, hi};
     updateSummary();
-    a /= kFanOut;
-    b /= kFanOut;
+    a /= kLeafSize;
+    b /= kLeafSize;
     for (size_t k = 0;; ++k) {
         const std::vector<Block> &level = m_levels[k];
         const auto take = [&](int e) {

@@ -1,5 +1,5 @@
-// The points of a series, with a min/max summary of y (a tree: per 8 points,
-// per 8 of those, and so on) and knowledge of whether x is ascending.
+// The points of a series, with a min/max summary of y (a tree: per 16
+// points, per 8 of those, and so on) and knowledge of whether x is ascending.
 // x is held per point or follows a rule (evenly spaced); y is held per point
 // or read in place from an array of records its owner keeps. One storage may
 // be shared by series of several charts.
@@ -54,13 +54,15 @@ struct HeldColumn {
 class ChartSeriesData
 {
 public:
-    // Entries summarised by one entry of the next level of the summary tree.
-    // The extremes of any index range cost at most 2 x 7 points and 2 x 7
-    // entries per level.
+    // The summary tree: an entry per kLeafSize points, then an entry per
+    // kFanOut entries of the level below. The extremes of any index range
+    // cost at most 2 x (kLeafSize - 1) points and 2 x (kFanOut - 1) entries
+    // per level; the tree takes about 1.1 bytes a point.
+    static constexpr int kLeafSize = 16;
     static constexpr int kFanOut = 8;
-    // Spans the nearest-point search skips at once: blocks and groups (the
-    // entries of summary levels 1 and 3).
-    static constexpr int kBlockSize = kFanOut * kFanOut;
+    // Spans the nearest-point search skips at once: blocks and groups, the
+    // entries of tree levels 1 and 3.
+    static constexpr int kBlockSize = kLeafSize * kFanOut;
     static constexpr int kGroupSize = kBlockSize * kFanOut * kFanOut;
 
     int count() const { return m_count; }
@@ -134,8 +136,8 @@ private:
     void holdX();
     void holdY();
     void updateSummary() const;
-    // Entry `index` of summary level `level`, which spans `span` points.
-    std::pair<double, double> summaryEntry(size_t level, int index, int span) const;
+    // Entry `index` of tree level `level`, whose entries span `span` points.
+    std::pair<double, double> treeEntry(size_t level, int index, int span) const;
     void noteOrderAt(int index);
 
     int m_count = 0;
@@ -147,8 +149,8 @@ private:
     ColumnView m_view;
     std::uint64_t m_revision = 0;
     mutable Order m_order = Order::Ascending;
-    // Level k: one entry per kFanOut^(k+1) points; up to the first level of
-    // at most kFanOut entries.
+    // Level k: one entry per kLeafSize x kFanOut^k points; up to the first
+    // level of at most kFanOut entries.
     mutable std::vector<std::vector<Block>> m_levels;
     mutable int m_validPoints = 0; // the summary is current for the points before this one
     mutable std::uint64_t m_xExtentRevision = ~std::uint64_t(0);

@@ -57,4 +57,31 @@ ChartExtents chartExtents(const TFile_Datas &record, int unit)
     return chart;
 }
 
+std::vector<ChargeRun> chargeRuns(const std::vector<TMeres_Datas> &samples, int stride,
+                                  const std::function<void(int)> &reached)
+{
+    std::vector<ChargeRun> runs;
+    const int n = int(samples.size());
+    if (n == 0)
+        return runs;
+    stride = std::max(stride, 1);
+    ChargeRun run{0, 0, samples.front().Is_Toltes};
+    // The walk itself is a plain comparison per sample; `reached` is told
+    // between stretches.
+    for (int from = 0; from < n; from += stride) {
+        if (reached)
+            reached(from);
+        for (int i = from, to = std::min(n, from + stride); i < to; ++i) {
+            if (samples[size_t(i)].Is_Toltes != run.charging) {
+                run.last = i - 1;
+                runs.push_back(run);
+                run = {i, i, !run.charging};
+            }
+        }
+    }
+    run.last = n - 1;
+    runs.push_back(run);
+    return runs;
+}
+
 } // namespace vorn::graph

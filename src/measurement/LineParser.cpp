@@ -299,7 +299,7 @@ const char *LineParser::parseUsualSample(const char *p, const char *e)
         return nullptr;
     const char *q = p;
     int id = 0;
-    for (; q != e && unsigned(*q - '0') < 10 && q - p < 9; ++q)
+    for (const char *const most = p + std::min<ptrdiff_t>(e - p, 9); q != most && unsigned(*q - '0') < 10; ++q)
         id = id * 10 + (*q - '0');
     if (q == p || q == e || *q != '\t')
         return nullptr; // also a tenth digit

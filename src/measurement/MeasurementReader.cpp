@@ -100,7 +100,7 @@ public:
     }
 
     template<typename Ch, typename Step>
-    bool run(const Ch *p, const Ch *e, Step step)
+    bool run(const Ch *p, const Ch *e, Step &&step)
     {
         while (p != e) {
             LineOutcome outcome = LineOutcome::Done;
@@ -140,54 +140,83 @@ struct FileScan {
     PicturePlace picture;
 };
 
+// The text part of a file handed over in pieces: the byte-order mark at its
+// start, its end at the first NUL and its lines in between.
+class TextScan {
+public:
+    explicit TextScan(FileScan &scan) : m_scan(scan) {}
+
+    // The piece of the file that starts at byte `at`.
+    void add(QByteArrayView piece, qint64 at)
+    {
+        const qint64 toHead = std::clamp<qint64>(kMarkLength - at, 0, piece.size());
+        if (toHead > 0) {
+            m_head.append(piece.first(toHead));
+            if (m_head.size() == kMarkLength)
+                markKnown();
+        }
+        addText(piece.sliced(toHead), at + toHead);
+    }
+
+    // After the last piece.
+    void finish()
+    {
+        if (m_head.size() < kMarkLength)
+            markKnown();
+        if (!m_ended)
+            m_scan.textEnd = std::max(m_scan.size, m_scan.textBegin);
+        m_scan.lines = m_lines.lines();
+    }
+
+private:
+    static constexpr qint64 kMarkLength = 3; // the longest byte-order mark (UTF-8)
+
+    void markKnown()
+    {
+        m_scan.encoding = codepage::detectBom(m_head);
+        m_scan.textBegin = m_scan.encoding == codepage::TextEncoding::Utf8Bom ? kMarkLength : 0;
+        addText(QByteArrayView(m_head).sliced(std::min<qint64>(m_scan.textBegin, m_head.size())),
+                m_scan.textBegin);
+    }
+
+    // Text bytes from file offset `at` on: lines up to the first NUL.
+    void addText(QByteArrayView text, qint64 at)
+    {
+        if (m_ended)
+            return;
+        if (const void *nul = std::memchr(text.data(), 0, size_t(text.size()))) {
+            text.truncate(static_cast<const char *>(nul) - text.data());
+            m_scan.textEnd = at + text.size();
+            m_ended = true;
+        }
+        m_lines.add(text);
+    }
+
+    FileScan &m_scan;
+    QByteArray m_head; // the first bytes, until the mark is known
+    LineCounter m_lines;
+    bool m_ended = false;
+};
+
 // The picture search and the text's extent and lines, in one reading. The
 // progress moves from 0 to 30 % with the bytes read (the picture search of
 // Read_Kep) and ends at 30 %.
 bool scanFile(ByteSource &source, ProgressSink &sink, FileScan &scan)
 {
-    constexpr qint64 kMarkLength = 3; // the longest byte-order mark (UTF-8)
     PictureScan picture;
-    LineCounter lines;
-    bool textEnded = false;
-    QByteArray head; // the first bytes, until the mark is known
-    // Text bytes starting at file offset `at`: lines up to the first NUL.
-    const auto addText = [&](QByteArrayView text, qint64 at) {
-        if (textEnded)
-            return;
-        if (const void *nul = std::memchr(text.data(), 0, size_t(text.size()))) {
-            text.truncate(static_cast<const char *>(nul) - text.data());
-            scan.textEnd = at + text.size();
-            textEnded = true;
-        }
-        lines.add(text);
-    };
-    const auto markKnown = [&] {
-        scan.encoding = codepage::detectBom(head);
-        scan.textBegin = scan.encoding == codepage::TextEncoding::Utf8Bom ? kMarkLength : 0;
-        addText(QByteArrayView(head).sliced(std::min<qint64>(scan.textBegin, head.size())), scan.textBegin);
-    };
+    TextScan text(scan);
     const double expected = double(std::max<qint64>(source.size(), 1));
     const bool read = source.readFrom(0, [&](QByteArrayView piece) {
         if (scan.size == 0)
             sink.report(0);
         picture.add(piece);
-        const qint64 toHead = std::clamp<qint64>(kMarkLength - scan.size, 0, piece.size());
-        if (toHead > 0) {
-            head.append(piece.first(toHead));
-            if (head.size() == kMarkLength)
-                markKnown();
-        }
-        addText(piece.sliced(toHead), scan.size + toHead);
+        text.add(piece, scan.size);
         scan.size += piece.size();
         if (scan.size < expected)
             sink.report(30.0 * double(scan.size) / expected);
         return true;
     });
-    if (head.size() < kMarkLength)
-        markKnown();
-    if (!textEnded)
-        scan.textEnd = std::max(scan.size, scan.textBegin);
-    scan.lines = lines.lines();
+    text.finish();
     scan.picture = picture.place();
     sink.report(15);
     sink.report(30);
@@ -266,60 +295,93 @@ void reserveSamples(TFile_Datas &record, qsizetype lines, qint64 characters)
     preferHugePages(samples.data(), samples.capacity() * sizeof(TMeres_Datas));
 }
 
-// The lines of [textBegin, textEnd), read piece by piece; a line cut by the
-// end of a piece waits for the rest in `carry`.
+// One line of the text as bytes: the usual sample line read in one pass,
+// other lines without "<" outside the text blocks at byte level, the rest
+// decoded.
+class ByteLine {
+public:
+    ByteLine(LineParser &parser, codepage::TextEncoding encoding) : m_parser(parser), m_decode(encoding) {}
+
+    const char *operator()(const char *p, const char *e, LineOutcome &outcome)
+    {
+        if (const char *next = m_parser.parseUsualSample(p, e))
+            return next;
+        const ScannedLine<char> line = scanLine(p, e);
+        if (!line.hasAngle && !m_parser.inTextBlock())
+            outcome = m_parser.parsePlainLine(line.begin, line.end, line.tab1, line.tab2, line.tabs);
+        else
+            outcome = m_parser.parseLine(m_decode(QByteArrayView(line.begin, line.end)));
+        return line.next;
+    }
+
+private:
+    LineParser &m_parser;
+    LineDecoder m_decode;
+};
+
+// Walks the lines of consecutive pieces of a text; a line cut by the end of
+// a piece waits for its rest.
+class PieceLines {
+public:
+    PieceLines(LineWalk &walk, ByteLine &line) : m_walk(walk), m_line(line) {}
+
+    // False when a line failed.
+    bool add(QByteArrayView piece, bool last)
+    {
+        const char *p = piece.data();
+        const char *const e = p + piece.size();
+        if (!m_carry.empty()) {
+            // The carried line ends in this piece's first line.
+            const void *lf = std::memchr(p, '\n', size_t(e - p));
+            const char *headEnd = lf ? static_cast<const char *>(lf) + 1 : e;
+            m_carry.insert(m_carry.end(), p, headEnd);
+            p = headEnd;
+            const char *cut = walkLines(m_carry.data(), m_carry.data() + m_carry.size(), last && p == e);
+            if (!cut)
+                return false;
+            m_carry.erase(m_carry.begin(), m_carry.begin() + (cut - m_carry.data()));
+        }
+        if (p == e)
+            return true;
+        const char *cut = walkLines(p, e, last);
+        if (!cut)
+            return false;
+        m_carry.assign(cut, e);
+        return true;
+    }
+
+private:
+    // The complete lines of [b, e), all of them at the end of the text;
+    // where the rest begins, or nullptr when a line failed.
+    const char *walkLines(const char *b, const char *e, bool last)
+    {
+        const char *cut = last ? e : completeLinesEnd(b, e);
+        return m_walk.run(b, cut, m_line) ? cut : nullptr;
+    }
+
+    LineWalk &m_walk;
+    ByteLine &m_line;
+    std::vector<char> m_carry;
+};
+
+// The lines of [textBegin, textEnd), read piece by piece.
 ReadFailure parsePieces(ByteSource &source, const FileScan &scan, LineParser &parser,
                         ReadResult &result, ProgressSink &sink)
 {
     reserveSamples(result.record, scan.lines, scan.textEnd - scan.textBegin);
     if (scan.textEnd <= scan.textBegin)
         return ReadFailure::None;
-    LineDecoder decode(scan.encoding);
-    const auto step = [&](const char *p, const char *e, LineOutcome &outcome) {
-        if (const char *next = parser.parseUsualSample(p, e))
-            return next;
-        const ScannedLine<char> line = scanLine(p, e);
-        if (!line.hasAngle && !parser.inTextBlock())
-            outcome = parser.parsePlainLine(line.begin, line.end, line.tab1, line.tab2, line.tabs);
-        else
-            outcome = parser.parseLine(decode(QByteArrayView(line.begin, line.end)));
-        return line.next;
-    };
+    ByteLine line(parser, scan.encoding);
     LineWalk walk(result, sink, scan.lines);
+    PieceLines lines(walk, line);
     bool badValue = false;
-    // The complete lines of [b, e), all of them at the end of the text;
-    // where the rest begins, or nullptr when a line failed.
-    const auto lines = [&](const char *b, const char *e, bool last) -> const char * {
-        const char *cut = last ? e : completeLinesEnd(b, e);
-        badValue = !walk.run(b, cut, step);
-        return badValue ? nullptr : cut;
-    };
-    std::vector<char> carry;
     qint64 at = scan.textBegin;
     const bool read = source.readFrom(at, [&](QByteArrayView piece) {
         piece.truncate(std::min<qint64>(piece.size(), scan.textEnd - at));
         at += piece.size();
         const bool last = at >= scan.textEnd;
-        const char *p = piece.data();
-        const char *const e = p + piece.size();
-        if (!carry.empty()) {
-            // The carried line ends in this piece's first line.
-            const void *lf = std::memchr(p, '\n', size_t(e - p));
-            const char *headEnd = lf ? static_cast<const char *>(lf) + 1 : e;
-            carry.insert(carry.end(), p, headEnd);
-            p = headEnd;
-            const char *cut = lines(carry.data(), carry.data() + carry.size(), last && p == e);
-            if (!cut)
-                return false;
-            carry.erase(carry.begin(), carry.begin() + (cut - carry.data()));
-        }
-        if (p != e) {
-            const char *cut = lines(p, e, last);
-            if (!cut)
-                return false;
-            carry.assign(cut, e);
-        }
-        return !last;
+        badValue = !lines.add(piece, last);
+        return !badValue && !last;
     });
     if (badValue)
         return ReadFailure::BadValue;

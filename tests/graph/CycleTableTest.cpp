@@ -1,6 +1,7 @@
 // Charge and discharge segments: counting, numbering and their texts.
 #include "TestTexts.h"
 
+#include "graph/ChartValues.h"
 #include "graph/CycleTable.h"
 
 #include <gtest/gtest.h>
@@ -117,4 +118,26 @@ TEST(CycleTexts, ReportResultsKeepTheLast15OfTwentyPeriods)
 
     const ReportCycleLines few = reportCycleLines(alternating(4), texts());
     EXPECT_EQ(few.REdt_results, few.RichEdit1);
+}
+
+// The charge and discharge runs the current curve is coloured by: single
+// samples are runs of their own, and the progress stride changes nothing.
+TEST(ChargeRuns, EveryChangeOfStateStartsARunWhateverTheStride)
+{
+    std::vector<TMeres_Datas> samples(9);
+    for (int i : {0, 1, 3, 7, 8})
+        samples[size_t(i)].Is_Toltes = true;
+    const std::vector<std::tuple<int, int, bool>> expected{
+        {0, 1, true}, {2, 2, false}, {3, 3, true}, {4, 6, false}, {7, 8, true}};
+    for (int stride : {1, 2, 4, 100}) {
+        std::vector<int> reached;
+        const auto runs = vorn::graph::chargeRuns(samples, stride, [&](int at) { reached.push_back(at); });
+        ASSERT_EQ(runs.size(), expected.size()) << stride;
+        for (size_t r = 0; r < runs.size(); ++r) {
+            EXPECT_EQ(std::make_tuple(runs[r].first, runs[r].last, runs[r].charging), expected[r])
+                << "stride " << stride << " run " << r;
+        }
+        EXPECT_EQ(reached.size(), size_t((9 + stride - 1) / stride)) << stride;
+    }
+    EXPECT_TRUE(vorn::graph::chargeRuns({}, 1).empty());
 }

@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include <random>
+
 namespace vorn::measurement::test {
 namespace {
 
@@ -153,6 +155,45 @@ TEST_F(ReaderFormat, DeviceFilesLoad)
         EXPECT_TRUE(r.ok()) << name;
         EXPECT_GT(r.record.Meres_Datas.size(), 100u) << name;
         EXPECT_EQ(r.skippedSampleLines, 0) << name;
+    }
+}
+
+// Sample fields of every length, the digits of each line at every distance
+// from the end of the file's bytes: the values are the general parser's.
+TEST_F(ReaderFormat, SampleNumbersOfEveryLengthReadAsTheGeneralParserReadsThem)
+{
+    std::mt19937 random(5);
+    const auto digits = [&](int n) {
+        QByteArray text;
+        for (int i = 0; i < n; ++i)
+            text += char('0' + (i == 0 && n > 1 ? 1 + random() % 9 : random() % 10));
+        return text;
+    };
+    QByteArray bytes("<MEAS>\r\n");
+    std::vector<std::pair<QByteArray, QByteArray>> fields; // voltage, current
+    constexpr qint64 kPow10Test[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+                                     1000000000};
+    for (int whole = 1; whole <= 15; ++whole) {
+        for (int decimals = 0; whole + decimals <= 15; ++decimals) {
+            QByteArray volts = digits(whole);
+            if (decimals > 0)
+                volts += ',' + digits(decimals);
+            const QByteArray amps = digits(1 + int(random() % 8)) + ',' + digits(1 + int(random() % 6));
+            // Rising indices of 1 to 10 digits: ten are left to the general path.
+            const int length = 1 + int(fields.size()) / 12;
+            const qint64 index = qint64(kPow10Test[length - 1]) + qint64(fields.size());
+            bytes += QByteArray::number(index) + '\t' + volts + "\t-" + amps + "\r\n";
+            fields.emplace_back(volts, amps);
+        }
+    }
+    const TFile_Datas r = loaded(bytes.chopped(2)); // the last line without its end
+    ASSERT_EQ(r.Meres_Datas.size(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(r.Meres_Datas[i].Meres_fesz, *vorn::numfmt::parseFloat(fields[i].first, ','))
+            << fields[i].first.constData();
+        EXPECT_EQ(r.Meres_Datas[i].Meres_Aram, *vorn::numfmt::parseFloat(fields[i].second, ','))
+            << fields[i].second.constData();
+        EXPECT_TRUE(r.Meres_Datas[i].Is_Toltes);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "graph/AxisMath.h"
+#include "graph/ChartValues.h"
 #include "graph/RangeEntry.h"
 #include "measurement/MeasurementRecord.h"
 
@@ -155,7 +156,10 @@ private:
 
     // Chart filling and colours.
     void addSamplePoints(const Progress &progress);
-    void colorCurrentRuns(const Progress &progress = {});
+    // The charge and discharge runs, found once per filling (75..90 %), then
+    // coloured as often as the colours change.
+    void findCurrentRuns(const Progress &progress);
+    void colorCurrentRuns();
     vorn::chart::EvenSpacing sampleTimes(int divisor) const;
     void setSampleTimes(int divisor);
 
@@ -193,6 +197,7 @@ private:
     TFrm_Main &m_main;
     vorn::graphui::SpanCursors *m_span = nullptr;
     vorn::graphui::RecordWatch *m_watch = nullptr;
+    std::vector<vorn::graph::ChargeRun> m_currentRuns;
     int m_markerIndex = -1;
     QPoint m_stepTarget;  // where a keyboard step put the pointer (screen)
     bool m_closing = false;

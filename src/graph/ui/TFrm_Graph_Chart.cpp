@@ -7,6 +7,7 @@
 #include "SpanCursors.h"
 #include "app/ui/TFrm_Main.h"
 #include "engines/ChartWidget.h"
+#include "graph/ChartValues.h"
 #include "graph/LimitLines.h"
 #include "graph/TimeText.h"
 #include "graph/TimeUnits.h"
@@ -37,7 +38,8 @@ void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
     Series1->clear();
     Series2->clear();
     addSamplePoints(progress);
-    colorCurrentRuns(progress);
+    findCurrentRuns(progress);
+    colorCurrentRuns();
 
     // A damaged file may name a unit the list does not have: minutes then.
     const int unit = vorn::graph::effectiveTimeUnit(File_Datas.Last_Time_Me);
@@ -85,38 +87,33 @@ vorn::chart::EvenSpacing TFrm_Graph::sampleTimes(int divisor) const
     return {File_Datas.Mint_ido, double(divisor)};
 }
 
-void TFrm_Graph::colorCurrentRuns(const Progress &progress)
+void TFrm_Graph::findCurrentRuns(const Progress &progress)
 {
-    const std::vector<TMeres_Datas> &samples = File_Datas.Meres_Datas;
-    const int n = int(samples.size());
+    const int n = int(File_Datas.Meres_Datas.size());
+    m_currentRuns = vorn::graph::chargeRuns(File_Datas.Meres_Datas, int(progressStride(n)), [&](int at) {
+        if (progress)
+            progress(75, 90, n - 1, at);
+    });
+    if (progress)
+        progress(75, 90, n - 1, n - 1);
+}
+
+void TFrm_Graph::colorCurrentRuns()
+{
+    const int n = int(File_Datas.Meres_Datas.size());
     if (n == 0 || Series2->count() != n)
         return;
+    // The runs found when the chart was filled, unless the samples have
+    // changed since.
+    if (m_currentRuns.empty() || m_currentRuns.back().last != n - 1)
+        findCurrentRuns({});
     const QColor charge = colorFromBgr(m_main._c4);
     const QColor discharge = colorFromBgr(m_main._c7);
     // Each run is coloured as one stretch of time, first to last sample.
-    const auto colorRun = [&](int first, int last, bool charging) {
-        Series2->colorRange(Series2->xValue(first), Series2->xValue(last),
-                            charging ? charge : discharge);
-    };
-    bool charging = samples.front().Is_Toltes;
-    int runStart = 0;
-    // The progress is reported between stretches of samples, so that the
-    // walk itself is a plain comparison per sample.
-    const int stride = int(progressStride(n));
-    for (int from = 0; from < n; from += stride) {
-        if (progress)
-            progress(75, 90, n - 1, from);
-        for (int i = from, to = std::min(n, from + stride); i < to; ++i) {
-            if (samples[size_t(i)].Is_Toltes != charging) {
-                colorRun(runStart, i - 1, charging);
-                runStart = i;
-                charging = !charging;
-            }
-        }
+    for (const vorn::graph::ChargeRun &run : m_currentRuns) {
+        Series2->colorRange(Series2->xValue(run.first), Series2->xValue(run.last),
+                            run.charging ? charge : discharge);
     }
-    colorRun(runStart, n - 1, samples.back().Is_Toltes);
-    if (progress)
-        progress(75, 90, n - 1, n - 1);
 }
 
 void TFrm_Graph::Set_Chart_Color()
