@@ -16,20 +16,15 @@ namespace vorn::graph {
 
 namespace {
 
-QString withUnit(const QString &number, const QString &unit)
-{
-    return number + u' ' + unit;
-}
-
 QString volts(double value)
 {
-    return withUnit(numfmt::formatFixed2(value), QStringLiteral("V"));
+    return readoutValue(value, QStringLiteral("V"));
 }
 
 QString timeText(double seconds, int unit, const TextTables &texts)
 {
     const int divisor = *timeUnitDivisor(effectiveTimeUnit(unit));
-    return withUnit(numfmt::formatFixed2(seconds / divisor), timeUnitText(unit, texts));
+    return readoutValue(seconds / divisor, timeUnitText(unit, texts));
 }
 
 QStringList cursorRow(const QString &name, const TFile_Datas &record, qint64 k, int unit,
@@ -39,8 +34,7 @@ QStringList cursorRow(const QString &name, const TFile_Datas &record, qint64 k, 
         return {name, noReadout(), noReadout(), noReadout()};
     const TMeres_Datas &sample = record.Meres_Datas[size_t(k)];
     return {name, timeText(double(k * qint64(record.Mint_ido)), unit, texts),
-            volts(shownVoltage(record, sample)),
-            withUnit(numfmt::formatFixed2(shownCurrent(record, sample)), QStringLiteral("A"))};
+            volts(shownVoltage(record, sample)), readoutValue(shownCurrent(record, sample), QStringLiteral("A"))};
 }
 
 QList<QStringList> betweenRows(const std::optional<SpanMeasure> &span, int unit,
@@ -48,7 +42,7 @@ QList<QStringList> betweenRows(const std::optional<SpanMeasure> &span, int unit,
 {
     const QString none = noReadout();
     const auto value = [&](auto format, double number) { return span ? format(number) : none; };
-    const auto charge = [](double v) { return numfmt::formatCharge(v); };
+    const auto charge = [](double v) { return numfmt::formatFixed2(v); };
     const auto time = [&](double s) { return timeText(s, unit, texts); };
     const SpanMeasure s = span.value_or(SpanMeasure{});
     return {
@@ -79,6 +73,11 @@ QPoint insidePlot(const QRect &plot, QSize panel, QPoint at)
 }
 
 } // namespace
+
+QString readoutValue(double value, const QString &unit)
+{
+    return numfmt::formatFixed2(value) + u' ' + unit;
+}
 
 QList<QStringList> spanReadoutRows(const TFile_Datas &record, qint64 cursorA, qint64 cursorB,
                                    int unit, const TextTables &texts)

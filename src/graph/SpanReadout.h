@@ -26,14 +26,17 @@ namespace vorn::graph {
 //   B   | ...
 //   Δt  | time unit | ΔU  | U V
 //       | charge    | discharge | total
-//   A·h | ...                           charge moved
-//   W·h | ...                           energy
+//   A·h | ...                           charge moved ("#0.00")
+//   W·h | ...                           energy ("#0.00")
 //       | mean      | minimum   | maximum
 //   U   | V         | V         | V
 // Times in `unit` (0 s, 1 min, 2 h). A cursor not placed (-1) shows "---",
 // and so does every value between the cursors until both are placed.
 QList<QStringList> spanReadoutRows(const TFile_Datas &record, qint64 cursorA, qint64 cursorB,
                                    int unit, const TextTables &texts);
+
+// A value in "#0.00", a blank and its unit: "12,07 V".
+QString readoutValue(double value, const QString &unit);
 
 // The rows as text: cells separated by a tab, rows by a line end.
 QString spanReadoutText(const QList<QStringList> &rows);

@@ -121,8 +121,8 @@ TEST(SpanReadout, ThePanelShowsBothCursorsAndWhatLiesBetweenInTheWindowsUnit)
     EXPECT_EQ(rows[1], (QStringList{u"B"_qs, u"15,00 perc"_qs, u"13,00 V"_qs, u"2,00 A"_qs}));
     EXPECT_EQ(rows[2], (QStringList{u"Δt"_qs, u"75,00 perc"_qs, u"ΔU"_qs, u"-2,00 V"_qs}));
     EXPECT_EQ(rows[3], (QStringList{QString(), u"töltés"_qs, u"kisütés"_qs, u"T163"_qs}));
-    EXPECT_EQ(rows[4], (QStringList{u"A·h"_qs, u"1,5"_qs, u"2,0"_qs, u"3,5"_qs}));
-    EXPECT_EQ(rows[5], (QStringList{u"W·h"_qs, u"19,5"_qs, u"22,0"_qs, u"41,5"_qs}));
+    EXPECT_EQ(rows[4], (QStringList{u"A·h"_qs, u"1,50"_qs, u"2,00"_qs, u"3,50"_qs}));
+    EXPECT_EQ(rows[5], (QStringList{u"W·h"_qs, u"19,50"_qs, u"22,00"_qs, u"41,50"_qs}));
     EXPECT_EQ(rows[7], (QStringList{u"U"_qs, u"12,00 V"_qs, u"11,00 V"_qs, u"13,00 V"_qs}));
     EXPECT_TRUE(spanReadoutText(rows).startsWith(u"A\t90,00 perc\t11,00 V\t4,00 A\nB\t"_qs));
 

@@ -17,8 +17,9 @@ namespace vorn::graphui {
 
 namespace {
 
-const QColor kColorA(0xFF, 0xA0, 0x00);
-const QColor kColorB(0x00, 0xBE, 0xFF);
+// Apart from the program's default curve colours (navy, orange, yellow).
+const QColor kColorA(0xD0, 0x20, 0xC0);
+const QColor kColorB(0x00, 0xA8, 0xE8);
 
 } // namespace
 

@@ -38,7 +38,6 @@ constexpr int kColumnTags[vorn::graph::CompareColumnCount] = {
     0, vorn::exchange::TagInteger, 0, vorn::exchange::TagInteger, vorn::exchange::TagDecimal,
     vorn::exchange::TagDecimal, vorn::exchange::TagInteger, vorn::exchange::TagInteger, 0,
 };
-constexpr int kColumnWidths[vorn::graph::CompareColumnCount] = {180, 80, 120, 90, 90, 110, 90, 90, 90};
 
 } // namespace
 
@@ -152,7 +151,6 @@ void TFrm_Compare::buildTable()
     list->setColumnCount(vorn::graph::CompareColumnCount + 1);
     list->setColumnHidden(0, true);
     for (int c = 0; c < vorn::graph::CompareColumnCount; ++c) {
-        list->setColumnWidth(c + 1, kColumnWidths[c]);
         list->setColumnTag(c + 1, kColumnTags[c]);
         if (c != vorn::graph::ColFile)
             list->setColumnAlignment(c + 1, Qt::AlignCenter);

@@ -10,6 +10,7 @@
 #include "graph/ChartValues.h"
 #include "graph/CompareTable.h"
 #include "graph/Readout.h"
+#include "graph/SpanReadout.h"
 #include "graph/TimeText.h"
 #include "graph/TimeUnits.h"
 #include "measurement/MeasurementReader.h"
@@ -247,6 +248,9 @@ void TFrm_Compare::fillTable()
             item->setFont(column, bold);
         }
     }
+    // Every caption and cell whole; the last column takes the rest.
+    for (int c = 1; c < vorn::graph::CompareColumnCount; ++c)
+        list->resizeColumnToContents(c);
 }
 
 int TFrm_Compare::rowOf(int index) const
@@ -298,8 +302,8 @@ void TFrm_Compare::showReadout()
     const int unit = timeUnit();
     const double seconds = *m_cursorSeconds;
     QList<QStringList> rows{
-        {t.Text_List(69), vorn::numfmt::formatFixed2(seconds / *vorn::graph::timeUnitDivisor(unit)) + u' '
-                              + vorn::graph::timeUnitText(unit, t)},
+        {t.Text_List(69), vorn::graph::readoutValue(seconds / *vorn::graph::timeUnitDivisor(unit),
+                                                    vorn::graph::timeUnitText(unit, t))},
         {QString(), t.Text_List(36), t.Text_List(37)},
     };
     QList<QColor> colors{QColor(), QColor()};
@@ -311,8 +315,8 @@ void TFrm_Compare::showReadout()
         QStringList row{curve.measurement->title(), vorn::graph::noReadout(), vorn::graph::noReadout()};
         if (k >= 0) {
             const TMeres_Datas &sample = record.Meres_Datas[size_t(k)];
-            row[1] = vorn::graph::voltageReadout(vorn::graph::shownVoltage(record, sample));
-            row[2] = vorn::graph::currentReadout(vorn::graph::shownCurrent(record, sample));
+            row[1] = vorn::graph::readoutValue(vorn::graph::shownVoltage(record, sample), QStringLiteral("V"));
+            row[2] = vorn::graph::readoutValue(vorn::graph::shownCurrent(record, sample), QStringLiteral("A"));
         }
         rows.append(row);
         colors.append(curveColor(i));

@@ -225,12 +225,12 @@ TEST_F(Compare, TheCursorReadsEveryCurveAtTheSameTime)
     const QList<QStringList> rows = compare->Pnl_Readout->rows();
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[0][1], u"5,00 min"_qs);
-    EXPECT_EQ(rows[2], (QStringList{u"a.VRN"_qs, u"12,40  V"_qs, u"5,00  A"_qs}));
-    EXPECT_EQ(rows[3], (QStringList{u"b.VRN"_qs, u"12,45  V"_qs, u"5,00  A"_qs}));
+    EXPECT_EQ(rows[2], (QStringList{u"a.VRN"_qs, u"12,40 V"_qs, u"5,00 A"_qs}));
+    EXPECT_EQ(rows[3], (QStringList{u"b.VRN"_qs, u"12,45 V"_qs, u"5,00 A"_qs}));
     // Past the end of a (10 minutes of discharge): a has nothing to show.
     compare->setCursorTime(900.0);
     EXPECT_EQ(compare->Pnl_Readout->rows()[2][1], u"---"_qs);
-    EXPECT_EQ(compare->Pnl_Readout->rows()[3][1], u"12,35  V"_qs);
+    EXPECT_EQ(compare->Pnl_Readout->rows()[3][1], u"12,35 V"_qs);
 }
 
 TEST_F(Compare, TheTableGoesIntoAWorkbookAndTheChartOntoTheClipboardABitmapAndAPdf)

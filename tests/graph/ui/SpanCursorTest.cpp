@@ -24,7 +24,7 @@ namespace {
 
 using vorn::graphui::SpanCursors;
 
-const QColor kColorA(0xFF, 0xA0, 0x00);
+const QColor kColorA(0xD0, 0x20, 0xC0);
 
 class Span : public GraphWindowTest {
 protected:
