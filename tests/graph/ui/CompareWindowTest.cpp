@@ -131,6 +131,12 @@ TEST_F(Compare, TheCommandOffersTheOpenWindowsAddsFilesAndAlignsTheCurves)
     compare->Chb_Current->click();
     EXPECT_TRUE(compare->currentSeries(1)->isActive());
     EXPECT_EQ(compare->currentSeries(1)->yValue(15), 5.0);
+
+    // A language switch reaches the open comparison.
+    main->switchLanguage(QStringLiteral("German"));
+    EXPECT_EQ(compare->windowTitle(), main->texts.Text_List(vorn::graph::kTextCompare));
+    EXPECT_EQ(compare->Lsv_Table->ListView_SET()->headerItem()->text(vorn::graph::ColFile + 1),
+              main->texts.Text_List(160));
 }
 
 TEST_F(Compare, NothingChosenOpensNoWindow)

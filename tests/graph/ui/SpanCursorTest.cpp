@@ -136,6 +136,20 @@ TEST_F(Span, TheArrowKeysStepTheCursorMovedLastThroughTheFocusPath)
         press(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(span->cursorA(), 39);
     EXPECT_EQ(span->cursorB(), 24);
+
+    // A cut renumbers the samples: the cursors are lifted, the keys wait.
+    graph->Main_Chart->bottomAxis()->setRange(5, 15);
+    drawn(graph);
+    answer({drYes});
+    graph->Btn_CutClick();
+    EXPECT_EQ(span->cursorA(), -1);
+    EXPECT_EQ(span->cursorB(), -1);
+    // The mouse over the chart gives it the keys again.
+    QTest::mouseMove(graph->windowHandle() ? graph->windowHandle() : main->windowHandle(),
+                     graph->Main_Chart->mapTo(main.get(), atSample(5)));
+    EXPECT_EQ(QApplication::focusWidget(), graph->Main_Chart);
+    press(Qt::Key_Right);
+    EXPECT_EQ(span->cursorA(), -1);
 }
 
 TEST_F(Span, TheMarkerAndTheCursorsTakeTurnsAndTheMenuEntryFollowsTheButton)
