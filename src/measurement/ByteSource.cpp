@@ -1,6 +1,8 @@
 // Measurement file bytes from memory or from a file, in pieces.
 #include "ByteSource.h"
 
+#include <algorithm>
+
 namespace vorn::measurement::detail {
 
 namespace {
@@ -13,9 +15,19 @@ constexpr qint64 kPieceSize = qint64(1) << 20;
 
 bool MemorySource::readFrom(qint64 offset, const std::function<bool(QByteArrayView)> &take)
 {
-    if (offset < m_bytes.size())
-        take(m_bytes.sliced(offset));
+    const qint64 piece = m_pieceSize > 0 ? m_pieceSize : m_bytes.size();
+    for (qint64 at = offset; at < m_bytes.size(); at += piece) {
+        if (!take(m_bytes.sliced(at, std::min(piece, m_bytes.size() - at))))
+            break;
+    }
     return true;
+}
+
+std::optional<QByteArrayView> MemorySource::whole() const
+{
+    if (m_pieceSize > 0)
+        return std::nullopt;
+    return m_bytes;
 }
 
 FileSource::FileSource(QFile &file) : m_file(file), m_size(file.size()) {}

@@ -24,15 +24,21 @@ public:
     virtual std::optional<QByteArrayView> whole() const { return std::nullopt; }
 };
 
+// Bytes in memory: in one piece, or, with a piece size, as a file would
+// hand them over (then not as a whole either), which the tests use.
 class MemorySource : public ByteSource {
 public:
-    explicit MemorySource(QByteArrayView bytes) : m_bytes(bytes) {}
+    explicit MemorySource(QByteArrayView bytes, qint64 pieceSize = 0)
+        : m_bytes(bytes), m_pieceSize(pieceSize)
+    {
+    }
     qint64 size() const override { return m_bytes.size(); }
     bool readFrom(qint64 offset, const std::function<bool(QByteArrayView)> &take) override;
-    std::optional<QByteArrayView> whole() const override { return m_bytes; }
+    std::optional<QByteArrayView> whole() const override;
 
 private:
     QByteArrayView m_bytes;
+    qint64 m_pieceSize;
 };
 
 // Reads an open file through a buffer of its own, reused for every piece.

@@ -197,25 +197,6 @@ TEST_F(ReaderFormat, SampleNumbersOfEveryLengthReadAsTheGeneralParserReadsThem)
     }
 }
 
-// Hands the bytes over in pieces of a fixed size, as a file is read.
-class PieceSource : public detail::ByteSource {
-public:
-    PieceSource(QByteArrayView bytes, qsizetype piece) : m_bytes(bytes), m_piece(piece) {}
-    qint64 size() const override { return m_bytes.size(); }
-    bool readFrom(qint64 offset, const std::function<bool(QByteArrayView)> &take) override
-    {
-        for (qint64 at = offset; at < m_bytes.size(); at += m_piece) {
-            if (!take(m_bytes.sliced(at, std::min<qint64>(m_piece, m_bytes.size() - at))))
-                break;
-        }
-        return true;
-    }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_piece;
-};
-
 void expectSameRead(const ReadResult &pieces, const ReadResult &whole, const char *what)
 {
     SCOPED_TRACE(what);
@@ -243,7 +224,7 @@ TEST_F(ReaderFormat, AFileReadInPiecesGivesTheSameRecord)
         const QByteArray bytes = dataFile(name);
         const ReadResult whole = readMeasurement(bytes);
         for (const qsizetype piece : {1, 2, 3, 7, 8, 61, 4096}) {
-            PieceSource source(bytes, piece);
+            detail::MemorySource source(bytes, piece);
             std::vector<double> percents;
             const ReadResult r = detail::readMeasurementFrom(source, [&](double p) { percents.push_back(p); });
             expectSameRead(r, whole, name);

@@ -22,9 +22,11 @@ namespace {
 
 using vorn::colorFromBgr;
 
-// Progress is reported about this many times per band: finer than the
-// progress bar's pixels, yet nothing next to the work per sample.
-constexpr qint64 kProgressStepsPerBand = 200;
+// Progress is reported about this many times per band of 15 %: once per
+// whole percent, as the reader does. Every step the progress window shows
+// is a redraw (and a round trip to the display server), which at finer
+// steps costs more than the work it reports on.
+constexpr qint64 kProgressStepsPerBand = 15;
 
 qint64 progressStride(qint64 count)
 {
