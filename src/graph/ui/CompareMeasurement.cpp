@@ -44,6 +44,8 @@ void CompareMeasurement::watch(RecordWatch *watch)
 {
     disconnect(m_changed);
     disconnect(m_released);
+    if (!watch)
+        return;
     m_changed = connect(watch, &RecordWatch::changed, this, &CompareMeasurement::changed);
     m_released = connect(watch, &RecordWatch::released, this,
                          [this](std::shared_ptr<const TFile_Datas> record) {

@@ -121,6 +121,7 @@ CompareMeasurement *TFrm_Compare::adopt(CompareMeasurement *measurement)
                 showCurve(i);
         }
         fillTable();
+        showReadout();
     });
     return measurement;
 }
@@ -160,6 +161,7 @@ void TFrm_Compare::showCurves()
         }
     }
     Main_Chart->rightAxis()->setVisible(Chb_Current->isChecked() && !m_curves.empty());
+    showReadout();
 }
 
 void TFrm_Compare::showCurve(int index)
@@ -187,7 +189,6 @@ void TFrm_Compare::showCurve(int index)
     curve.current->setTitle(QString());
     curve.current->setColor(color.lighter(140));
     curve.current->setActive(Chb_Current->isChecked());
-    showReadout();
 }
 
 void TFrm_Compare::Chb_AlignClick()

@@ -190,6 +190,7 @@ private:
 
     // The two cursors, the window's menus and the chart's pictures.
     void buildSpan();
+    void buildChartMenus();
     void spanLanguage();
     void copyChart();
     void saveChartPicture();

@@ -40,7 +40,11 @@ void TFrm_Graph::buildSpan()
     connect(Main_Chart, &ChartWidget::afterDraw, m_span,
             [this](vorn::chart::ChartCanvas *canvas) { m_span->chartDrawn(*canvas); });
     Main_Chart->setOverlay([this](vorn::chart::ChartCanvas &canvas) { m_span->drawCursors(canvas); });
+    buildChartMenus();
+}
 
+void TFrm_Graph::buildChartMenus()
+{
     Menu_Span = new QAction(this);
     Menu_Span->setObjectName(QStringLiteral("Menu_Span"));
     Menu_Span->setCheckable(true);
