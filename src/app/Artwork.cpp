@@ -50,6 +50,8 @@ constexpr Picture kPictures[] = {
     {u"rp_pdf", 28, 28},           {u"rp_bitmap", 28, 28},
     {u"rp_clipboard", 28, 28},     {u"rp_align_left", 16, 16},
     {u"rp_align_center", 16, 16},  {u"rp_align_right", 16, 16},
+    {u"gb_span", 24, 24},          {u"gb_span_off", 24, 24},
+    {u"tb_compare", 32, 32},       {u"tb_compare_off", 32, 32},
 };
 
 qreal effectiveRatio(qreal requested)

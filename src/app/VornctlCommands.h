@@ -41,5 +41,7 @@ int runReport(const QStringList &args);
 // summary. Exits 0 when every file passed or had no threshold, 1 when one
 // failed, 3 when one was rejected or an output could not be written.
 int runBatch(const QStringList &args);
+// The A–B read-out between two times (seconds, "." or "," decimals) as JSON.
+int runSpan(const QStringList &args);
 
 } // namespace vorn::ctl

@@ -38,6 +38,7 @@ const Command kCommands[] = {
     {"export", "vornctl export IN.VRN OUT.xlsx", runExport, false, "write a measurement's samples into a spreadsheet workbook (.xlsx)"},
     {"report", "vornctl report IN.VRN OUT.pdf [--bw] [--legend] [--lang NAME]", runReport, true, "write a measurement's test report as PDF"},
     {"batch", "vornctl batch [--out DIR] [--pdf] [--xlsx] [--bw] [--lang NAME] [--jobs N] [--recursive] PATH...", runBatch, true, "reports, workbooks and a summary of many measurement files (exit 0 all passed, 1 one failed, 3 one rejected)"},
+    {"span", "vornctl span FILE FROM_S TO_S", runSpan, false, "print the charge, energy and voltage between two times (seconds) as JSON"},
 };
 
 int usage(const Command *only = nullptr)

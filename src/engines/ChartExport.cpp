@@ -7,8 +7,13 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
+
+#include <algorithm>
 
 namespace vorn::chart {
 
@@ -47,6 +52,34 @@ bool saveChartBmp(ChartModel &model, QSize size, const QString &path, const Afte
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, writer.errorString());
         return false;
+    }
+    const FileWriteResult written = writeFileSafely(path, bytes);
+    if (!written.ok && error)
+        *error = written.errorText;
+    return written.ok;
+}
+
+bool saveChartPdf(ChartModel &model, QSize size, const QString &path, const QString &title,
+                  const AfterDrawHandler &afterDraw, QString *error)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        QPainter painter(&pdf);
+        const QRect page = painter.viewport();
+        const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
+        painter.scale(scale, scale);
+        renderChart(painter, model, size, afterDraw);
+        if (!painter.end()) {
+            if (error)
+                *error = QStringLiteral("%1: the PDF document cannot be drawn").arg(path);
+            return false;
+        }
     }
     const FileWriteResult written = writeFileSafely(path, bytes);
     if (!written.ok && error)

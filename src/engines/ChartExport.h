@@ -27,6 +27,14 @@ QByteArray renderChartSvg(ChartModel &model, QSize size, const AfterDrawHandler 
 bool saveChartBmp(ChartModel &model, QSize size, const QString &path,
                   const AfterDrawHandler &afterDraw = {}, QString *error = nullptr);
 
+// Writes the chart as a one-page PDF document (A4 landscape, the chart of
+// `size` chart pixels scaled to fill the page with its proportions kept, in
+// vector drawing) to `path`, replacing the file only when the whole document
+// was written. `title` goes into the document's information. On failure
+// returns false and sets `error` to a text naming the path and the reason.
+bool saveChartPdf(ChartModel &model, QSize size, const QString &path, const QString &title,
+                  const AfterDrawHandler &afterDraw = {}, QString *error = nullptr);
+
 // Clipboard content: the image, plus the SVG document as the vector form
 // (MIME type "image/svg+xml").
 QMimeData *chartMimeData(ChartModel &model, QSize size, const AfterDrawHandler &afterDraw = {});

@@ -12,14 +12,19 @@
 
 namespace vorn::chart {
 
-// Evenly spaced x: point i lies at (i x step) / divisor, the product formed
-// exactly in 64 bits and only the division in reals, so the values are the
-// ones a caller computing them that way gets. divisor > 0.
+// Evenly spaced x: point i lies at ((i - origin) x step) / divisor, the
+// product formed exactly in 64 bits and only the division in reals, so the
+// values are the ones a caller computing them that way gets. divisor > 0.
+// The origin is the point that lies at 0 (curves aligned at a later sample).
 struct EvenSpacing {
     std::int64_t step = 1;
     double divisor = 1.0;
+    std::int64_t origin = 0;
 
-    double operator[](std::ptrdiff_t index) const { return double(std::int64_t(index) * step) / divisor; }
+    double operator[](std::ptrdiff_t index) const
+    {
+        return double((std::int64_t(index) - origin) * step) / divisor;
+    }
     bool operator==(const EvenSpacing &) const = default;
 };
 

@@ -75,6 +75,8 @@ void writeSamples(Workbook &WB, Worksheet *WS, const TFile_Datas &record,
     ticker.finish();
 }
 
+} // namespace
+
 ExportOutcome outcomeOf(SpreadsheetFailure failure)
 {
     switch (failure) {
@@ -87,8 +89,6 @@ ExportOutcome outcomeOf(SpreadsheetFailure failure)
     }
     return ExportOutcome::Failed;
 }
-
-} // namespace
 
 QString defaultExportName(const QDateTime &now)
 {

@@ -65,6 +65,10 @@ struct ExportResult {
     bool ok() const { return outcome == ExportOutcome::Done; }
 };
 
+enum class SpreadsheetFailure;
+// The outcome a failure of the spreadsheet layer makes of an export.
+ExportOutcome outcomeOf(SpreadsheetFailure failure);
+
 // Exports the record's samples (as stored, without the gain/offset
 // correction) to target, which is used as given. The workbook is written
 // beside the target and takes its place only when complete. Sample k is at

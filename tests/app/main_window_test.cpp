@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesShortcutsAndIcons)
               (QList<QAction *>{main.Fmenu_File->menuAction(), main.Fmenu_Window->menuAction(),
                                 main.Fmenu_Help->menuAction()}));
     EXPECT_EQ(entryNames(main.Fmenu_File),
-              QStringLiteral("Menu_Open Menu_Save - Menu_Exp_Excel - Menu_Report Menu_Setting "
+              QStringLiteral("Menu_Open Menu_Save - Menu_Exp_Excel Menu_Compare - Menu_Report Menu_Setting "
                              "Menu_Correction Menu_Rename - Menu_Exit").split(u' '));
     // Exactly seven fixed entries: graph windows append theirs from index 7.
     EXPECT_EQ(entryNames(main.Fmenu_Window),

@@ -249,3 +249,45 @@ TEST(VornctlExport, RejectedInputAndUnwritableTargetsHaveTheirExitStatus)
     EXPECT_TRUE(noFolder.err.contains("no")) << noFolder.err.constData();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("no/out.xlsx"))));
 }
+
+TEST(VornctlSpan, ReadsTheTimesWithEitherSeparatorAndPrintsTheReadOut)
+{
+    // 2 charging samples at 13 V and 2 A, then 3 discharging at 11 V and 4 A,
+    // 900 s (a quarter of an hour) apart.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("span.VRN"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<MEAS>\r\n0\t13,00\t-2,00\r\n1\t13,00\t-2,00\r\n2\t11,00\t4,00\r\n"
+               "3\t11,00\t4,00\r\n4\t11,00\t4,00\r\n<MI>\t900\r\n<EOF>\r\n");
+    file.close();
+
+    // The later time first; 449.5 s meets sample 0 and
+    // 3150 s (3.5 samples) the lower sample 3.
+    for (const QStringList &times : {QStringList{u"3150"_qs, u"449,5"_qs}, QStringList{u"3150.0"_qs, u"449.5"_qs}}) {
+        const CtlRun run = vornctl({QStringLiteral("span"), path, times[0], times[1]});
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        const QJsonObject span = run.json();
+        EXPECT_EQ(span[QLatin1String("from_index")].toInt(), 0);
+        EXPECT_EQ(span[QLatin1String("to_index")].toInt(), 3);
+        EXPECT_EQ(span[QLatin1String("dt_s")].toDouble(), 2700.0);
+        EXPECT_EQ(span[QLatin1String("du_v")].toDouble(), -2.0);
+        EXPECT_EQ(span[QLatin1String("ah_charge")].toDouble(), 1.0);
+        EXPECT_EQ(span[QLatin1String("ah_discharge")].toDouble(), 1.0);
+        EXPECT_EQ(span[QLatin1String("ah_total")].toDouble(), 2.0);
+        EXPECT_EQ(span[QLatin1String("wh_charge")].toDouble(), 13.0);
+        EXPECT_EQ(span[QLatin1String("wh_discharge")].toDouble(), 11.0);
+        EXPECT_EQ(span[QLatin1String("wh_total")].toDouble(), 24.0);
+        EXPECT_EQ(span[QLatin1String("u_mean")].toDouble(), 12.0);
+        EXPECT_EQ(span[QLatin1String("u_min")].toDouble(), 11.0);
+        EXPECT_EQ(span[QLatin1String("u_max")].toDouble(), 13.0);
+    }
+
+    const CtlRun missing = vornctl({QStringLiteral("span"), dir.filePath(QStringLiteral("none.VRN")),
+                                    QStringLiteral("0"), QStringLiteral("1")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.json()[QLatin1String("error")].toInt(), 3);
+    EXPECT_EQ(vornctl({QStringLiteral("span"), path, QStringLiteral("0")}).exitCode, 2);
+    EXPECT_EQ(vornctl({QStringLiteral("span"), path, QStringLiteral("1,5.0"), QStringLiteral("2")}).exitCode, 2);
+    EXPECT_EQ(vornctl({QStringLiteral("span"), path, QStringLiteral("nan"), QStringLiteral("2")}).exitCode, 2);
+}

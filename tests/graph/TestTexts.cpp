@@ -25,7 +25,7 @@ QString wordFor(int index)
 vorn::TextTables makeTexts()
 {
     QStringList lines;
-    for (int i = 0; i <= 178; ++i)
+    for (int i = 0; i <= 199; ++i)
         lines.append(QStringLiteral("Text%1=%2").arg(i).arg(wordFor(i)));
     vorn::TextTables tables;
     tables.loadSectionLines(lines);

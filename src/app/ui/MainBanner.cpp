@@ -75,6 +75,7 @@ MainBanner::MainBanner(QWidget *parent) : QWidget(parent)
     Btn_Open = toolButton(QStringLiteral("tb_open"));
     Btn_Save = toolButton(QStringLiteral("tb_save"));
     Btn_Close = toolButton(QStringLiteral("tb_close"));
+    Btn_Compare = toolButton(QStringLiteral("tb_compare"));
     Panel2 = new QFrame(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameShape(QFrame::VLine);
@@ -118,7 +119,7 @@ void MainBanner::placeToolbar()
 {
     const int top = (kHeight - kButtonSize.height()) / 2;
     int x = std::max(kToolbarMinLeft, Lbl_Name->geometry().right() + 28);
-    for (QToolButton *button : {Btn_Cert, Btn_PenDrive, Btn_Open, Btn_Save, Btn_Close}) {
+    for (QToolButton *button : {Btn_Cert, Btn_PenDrive, Btn_Open, Btn_Save, Btn_Close, Btn_Compare}) {
         button->move(x, top);
         x += kButtonSize.width();
     }

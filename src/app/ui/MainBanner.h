@@ -30,6 +30,7 @@ public:
     QToolButton *Btn_Cert = nullptr, *Btn_PenDrive = nullptr, *Btn_Open = nullptr,
                 *Btn_Save = nullptr, *Btn_Close = nullptr, *Btn_Help = nullptr,
                 *Btn_Exit = nullptr;
+    QToolButton *Btn_Compare = nullptr; // after Btn_Close
     QFrame *Panel2 = nullptr;      // separator between the file and program buttons
 
     // The title text below the artwork; the toolbar moves right when needed.

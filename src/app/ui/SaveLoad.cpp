@@ -134,6 +134,7 @@ int Betoltes(TFrm_Main &main, TFrm_Graph &graph, const QString &FileName, LoadPr
         progress.step(from, to, max, at);
     });
     graph.setWindowTitle(QFileInfo(FileName).fileName());
+    graph.filePath = FileName;
     progress.at(91);
     graph.Main_Chart->setZoomEnabled(false);
     progress.at(92);
@@ -198,4 +199,6 @@ void Save_TO_File(TFrm_Main &main, TFrm_Graph &ChildForm)
     const SaveResult result = saveMeasurementFile(path, ChildForm.File_Datas);
     if (!result.ok)
         main.Sajat_Dlg(result.errorText, dtError);
+    else
+        ChildForm.filePath = path;
 }

@@ -8,6 +8,8 @@
 #include "engines/ChartWidget.h"
 #include "exchange/ui/TFrm_Pendrive.h"
 #include "graph/Readout.h"
+#include "graph/ui/SpanCursors.h"
+#include "graph/ui/TFrm_Compare.h"
 #include "graph/ui/TFrm_Graph.h"
 #include "graph/ui/WarningStrip.h"
 #include "measurement/ui/TFrm_LoadGraph.h"
@@ -154,6 +156,7 @@ private:
     QList<Step> languageSteps();
     QList<Step> warningSteps();
     QList<Step> largeMeasurementSteps();
+    QList<Step> measuringSteps();
 
     QString m_folder;
     QPointer<TFrm_Main> m_main;
@@ -165,8 +168,8 @@ private:
 
 void ScreenshotTour::buildSteps()
 {
-    m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps() + exchangeSteps()
-              + reportSteps() + warningSteps() + largeMeasurementSteps();
+    m_steps = graphSteps() + dialogSteps() + settingsSteps() + languageSteps() + measuringSteps()
+              + exchangeSteps() + reportSteps() + warningSteps() + largeMeasurementSteps();
 }
 
 // Qt's own file dialog follows the program's language: the Open dialog in
@@ -400,6 +403,55 @@ QList<ScreenshotTour::Step> ScreenshotTour::largeMeasurementSteps()
         [] {}, // the progress window stays a second after the load
         [this] { shot(QStringLiteral("32_million_samples_in_minutes")); },
     };
+}
+
+// The two cursors in the graph window and the comparison of the open
+// measurements, in each of the three languages.
+QList<ScreenshotTour::Step> ScreenshotTour::measuringSteps()
+{
+    QList<Step> steps{[this] { m_languageBefore = m_main->texts.Used_Lang; }};
+    int number = 40;
+    for (const char *language : {"Magyar", "English", "German"}) {
+        const QString suffix = QString::fromLatin1(language).toLower();
+        steps += {
+            [this, language] {
+                m_main->switchLanguage(QString::fromLatin1(language));
+                TFrm_Graph *g = graph();
+                g->showMaximized();
+                g->Btn_Span->click();
+                const QRect plot = g->Main_Chart->plotRect();
+                for (double share : {0.3, 0.7}) {
+                    const QPoint at(plot.left() + int(share * plot.width()), plot.center().y());
+                    g->spanCursors()->mouseDown(at, Qt::LeftButton);
+                    g->spanCursors()->mouseUp(Qt::LeftButton);
+                }
+            },
+            [this, number, suffix] { shot(QStringLiteral("%1_span_cursors_%2").arg(number).arg(suffix)); },
+            [this] {
+                graph()->Btn_Span->click();
+                auto *compare = new vorn::graphui::TFrm_Compare(m_main->compareHost());
+                QList<vorn::graphui::CompareChoice> choices;
+                for (const vorn::graphui::CompareOffer &offer : m_main->compareHost().openMeasurements())
+                    choices.append({offer, nullptr, {}});
+                compare->setMeasurements(choices);
+                compare->setGeometry(m_main->geometry().adjusted(60, 60, -60, -60));
+                compare->show();
+            },
+            [this] {
+                auto *compare = m_main->findChild<vorn::graphui::TFrm_Compare *>();
+                const QRect plot = compare->Main_Chart->plotRect();
+                const QPoint at(plot.left() + plot.width() / 2, plot.center().y());
+                compare->setCursorTime(compare->Main_Chart->bottomAxis()->pixelToValue(at.x()) * 60);
+            },
+            [this, number, suffix] {
+                shot(QStringLiteral("%1_compare_%2").arg(number + 1).arg(suffix));
+                delete m_main->findChild<vorn::graphui::TFrm_Compare *>();
+            },
+        };
+        number += 2;
+    }
+    steps.append([this] { m_main->switchLanguage(m_languageBefore); });
+    return steps;
 }
 
 } // namespace

@@ -74,6 +74,7 @@ TFrm_Main::TFrm_Main(QWidget *parent) : QMainWindow(parent)
 
     createBanner();
     createActions();
+    createCompareCommand();
     createMenus();
     createTimers();
     applyStartState();
@@ -189,6 +190,7 @@ void TFrm_Main::createMenus()
     Fmenu_File->addAction(Menu_Save);
     Fmenu_File->addSeparator()->setObjectName(QStringLiteral("N1"));
     Fmenu_File->addAction(Menu_Exp_Excel);
+    Fmenu_File->addAction(Menu_Compare);
     Fmenu_File->addSeparator()->setObjectName(QStringLiteral("N2"));
     for (QAction *action : {Menu_Report, Menu_Setting, Menu_Correction, Menu_Rename})
         Fmenu_File->addAction(action);

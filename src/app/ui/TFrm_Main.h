@@ -25,6 +25,7 @@ class TFrm_Loader;
 class TFrm_About;
 class TFrm_Settings;
 class TFrm_Pendrive;
+namespace vorn::graphui { class TFrm_Compare; struct CompareHost; }
 namespace vorn::exchange { struct ExchangeHost; }
 class HandOverServer;
 class MainBanner;
@@ -67,6 +68,10 @@ public:
     void setPendrive(TFrm_Pendrive *pendrive);
     // What the export and the pendrive window need from this window.
     vorn::exchange::ExchangeHost exchangeHost();
+    // What the comparison of measurements needs from this window.
+    vorn::graphui::CompareHost compareHost();
+    // The comparison window while it is open.
+    vorn::graphui::TFrm_Compare *compareWindow() const;
 
     // The caption: base, or base + " - [" + the active graph window's caption
     // + "]" while that window is maximised. The start-up sets the base to the
@@ -90,6 +95,8 @@ public:
             *Menu_vertical = nullptr, *Menu_cascade = nullptr, *Menu_little = nullptr,
             *Menu_Close = nullptr, *Menu_Help = nullptr, *Menu_About = nullptr;
     QLabel *Lbl_Name = nullptr, *Lbl_Time = nullptr;
+    QToolButton *Btn_Compare = nullptr; // the comparison of measurements
+    QAction *Menu_Compare = nullptr;
     QTimer *Timer1 = nullptr, *Time_LFF = nullptr, *Time_Pendrive = nullptr;
 
 signals:
@@ -112,6 +119,7 @@ public slots:
     void Menu_verticalClick();
     void Menu_cascadeClick();
     void Menu_littleClick();
+    void Menu_CompareClick();
     void ChangeToGraph();
     void Timer1Timer();
     void Time_LFFTimer();
@@ -132,6 +140,8 @@ private:
     void createTimers();
     void applyStartState();
     void applyTexts();
+    void createCompareCommand();
+    void applyCompareTexts();
     void runStartUp();
     void updateCaption();
     void syncWindowMenu(bool enabled);
@@ -166,4 +176,5 @@ private:
     // The window that counts as active for the queue; tests choose it.
     std::function<QWidget *()> m_activeForm;
     QPointer<QWidget> m_lastActive;
+    QPointer<vorn::graphui::TFrm_Compare> m_compare;
 };

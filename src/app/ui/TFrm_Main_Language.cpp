@@ -46,6 +46,7 @@ void TFrm_Main::applyTexts()
     Btn_Open->setToolTip(Menu_Open->text());
     Btn_Close->setToolTip(Menu_Close->text());
     Btn_Exit->setToolTip(Menu_Exit->text());
+    applyCompareTexts();
 }
 
 void TFrm_Main::switchLanguage(const QString &language)

@@ -13,6 +13,7 @@ namespace {
 
 std::function<QString(const FileRequest &)> s_openHook;
 std::function<QString(const FileRequest &)> s_saveHook;
+std::function<QStringList(const FileRequest &)> s_openFilesHook;
 std::function<std::optional<QColor>(const QColor &)> s_colorHook;
 std::function<void(const QString &)> s_plainHook;
 
@@ -54,6 +55,17 @@ QString saveFileName(QWidget *parent, const FileRequest &request)
                                                  nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
+QStringList openFileNames(QWidget *parent, const FileRequest &request)
+{
+    if (s_openFilesHook)
+        return s_openFilesHook(request);
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(parent, request.title, startFolder(request), request.filter);
+    if (!paths.isEmpty())
+        remember(paths.front());
+    return paths;
+}
+
 std::optional<QColor> pickColor(QWidget *parent, const QColor &initial)
 {
     if (s_colorHook)
@@ -77,6 +89,7 @@ void plainMessage(const QString &text)
 
 void setOpenFileHook(std::function<QString(const FileRequest &)> hook) { s_openHook = std::move(hook); }
 void setSaveFileHook(std::function<QString(const FileRequest &)> hook) { s_saveHook = std::move(hook); }
+void setOpenFilesHook(std::function<QStringList(const FileRequest &)> hook) { s_openFilesHook = std::move(hook); }
 void setColorHook(std::function<std::optional<QColor>(const QColor &)> hook) { s_colorHook = std::move(hook); }
 void setPlainMessageHook(std::function<void(const QString &)> hook) { s_plainHook = std::move(hook); }
 
@@ -84,6 +97,7 @@ void clearHooks()
 {
     s_openHook = {};
     s_saveHook = {};
+    s_openFilesHook = {};
     s_colorHook = {};
     s_plainHook = {};
 }

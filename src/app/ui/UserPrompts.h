@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -22,12 +23,15 @@ struct FileRequest {
 // Empty result: the user cancelled.
 QString openFileName(QWidget *parent, const FileRequest &request);
 QString saveFileName(QWidget *parent, const FileRequest &request);
+// Several files at once; empty when the user cancelled.
+QStringList openFileNames(QWidget *parent, const FileRequest &request);
 std::optional<QColor> pickColor(QWidget *parent, const QColor &initial);
 void plainMessage(const QString &text);
 
 // Test hooks: when set, they answer instead of the real dialog.
 void setOpenFileHook(std::function<QString(const FileRequest &)> hook);
 void setSaveFileHook(std::function<QString(const FileRequest &)> hook);
+void setOpenFilesHook(std::function<QStringList(const FileRequest &)> hook);
 void setColorHook(std::function<std::optional<QColor>(const QColor &)> hook);
 void setPlainMessageHook(std::function<void(const QString &)> hook);
 void clearHooks();

@@ -3,6 +3,7 @@
 #include "TFrm_Graph.h"
 
 #include "GraphLook.h"
+#include "RecordWatch.h"
 #include "app/Artwork.h"
 #include "app/ui/AppFonts.h"
 #include "app/ui/SaveLoad.h"
@@ -88,6 +89,7 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
     vorn::numfmt::useComma();
     GraphNoID = m_main.GraphNo;
     ++m_main.GraphNo;
+    m_watch = new vorn::graphui::RecordWatch(this);
 
     auto *content = new QWidget(this);
     auto *panel = new PanelStrip(content);
@@ -109,11 +111,22 @@ TFrm_Graph::TFrm_Graph(TFrm_Main &main) : QMdiSubWindow(nullptr), m_main(main)
     move(0, 0);
 
     connectHandlers();
+    buildSpan();
     enableMainCommands();
     File_Datas.LRBZ.clear();
 }
 
-TFrm_Graph::~TFrm_Graph() = default;
+TFrm_Graph::~TFrm_Graph()
+{
+    // Whoever still reads the record keeps it: moved, not copied.
+    if (m_watch->hasReaders())
+        emit m_watch->released(std::make_shared<const TFile_Datas>(std::move(File_Datas)));
+}
+
+void TFrm_Graph::notifyRecordChanged()
+{
+    emit m_watch->changed();
+}
 
 void TFrm_Graph::buildPanel(QWidget *row)
 {
@@ -128,6 +141,7 @@ void TFrm_Graph::buildPanel(QWidget *row)
     Btn_Def_Size = panelButton(row, "Btn_Def_Size", QStringLiteral("gb_default_size"), false);
     bZoom = panelButton(row, "bZoom", QStringLiteral("gb_zoom"), true);
     Btn_Mark = panelButton(row, "Btn_Mark", QStringLiteral("gb_mark"), true);
+    Btn_Span = panelButton(row, "Btn_Span", QStringLiteral("gb_span"), true);
     Btn_Cut = panelButton(row, "Btn_Cut", QStringLiteral("gb_cut"), false);
     bGraphInfo = panelButton(row, "bGraphInfo", QStringLiteral("gb_info"), false);
     bSetGraph = panelButton(row, "bSetGraph", QStringLiteral("gb_settings"), false);
@@ -160,7 +174,7 @@ void TFrm_Graph::layoutPanel(QWidget *row)
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(6, 4, 10, 4);
     layout->setSpacing(3);
-    for (QToolButton *button : {Btn_Def_Size, bZoom, Btn_Mark, Btn_Cut})
+    for (QToolButton *button : {Btn_Def_Size, bZoom, Btn_Mark, Btn_Span, Btn_Cut})
         layout->addWidget(button);
     layout->addSpacing(10);
     layout->addWidget(bGraphInfo);
@@ -357,6 +371,7 @@ void TFrm_Graph::Change_Language()
     Cmb_Time->clear();
     Cmb_Time->addItems({t.Text_List(128), t.Text_List(53), t.Text_List(54)});
     Cmb_Time->setCurrentIndex(selected);
+    spanLanguage();
 }
 
 // ---- closing ----------------------------------------------------------------

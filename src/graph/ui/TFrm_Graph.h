@@ -23,6 +23,11 @@ class QToolButton;
 class QWidget;
 class TFrm_Main;
 
+namespace vorn::graphui {
+class RecordWatch;
+class SpanCursors;
+}
+
 namespace vorn::chart {
 struct EvenSpacing;
 class ChartAxis;
@@ -83,6 +88,13 @@ public:
     int markerIndex() const { return m_markerIndex; }
 
     TFrm_Main &mainWindow() const { return m_main; }
+    // The file the measurement was read from or last saved to.
+    QString filePath;
+    // Readers of File_Datas in place hear of its changes and of its end
+    // here; whatever changes the samples or the corrections calls
+    // notifyRecordChanged() (filling the chart does).
+    vorn::graphui::RecordWatch *recordWatch() const { return m_watch; }
+    void notifyRecordChanged();
 
     // ---- controls (other windows and the dialogs reach them) ----
     QWidget *Main_Panel = nullptr;
@@ -97,6 +109,9 @@ public:
            *aram_lab = nullptr, *Lbl_Volt = nullptr, *fesz_lab = nullptr;
     QComboBox *Cmb_Time = nullptr;
     QCheckBox *cbA = nullptr;
+    QToolButton *Btn_Span = nullptr;   // the two cursors A and B on/off
+    QAction *Menu_Span = nullptr;      // the same in the window's menus
+    vorn::graphui::SpanCursors *spanCursors() const { return m_span; }
     QLineEdit *Edt_Max_fesz = nullptr, *Edt_Min_fesz = nullptr, *Edt_Max_Aram = nullptr,
               *Edt_Min_Aram = nullptr, *_tol = nullptr, *_ig = nullptr;
     QLabel *lt = nullptr, *lb = nullptr, *rt = nullptr, *rb = nullptr, *bl = nullptr,
@@ -120,6 +135,7 @@ public slots:
     void Btn_MarkClick();
     void Main_ChartMouseMove(int X, int Y);
     void Main_ChartKeyDown(int Key, Qt::KeyboardModifiers Shift);
+    void Btn_SpanClick();
     // ---- panel ----
     void cbAClick();
     void FormActivate();
@@ -172,7 +188,16 @@ private:
     // unless a range edit has it.
     void focusChart();
 
+    // The two cursors, the window's menus and the chart's pictures.
+    void buildSpan();
+    void buildChartMenus();
+    void spanLanguage();
+    void copyChart();
+    void saveChartPicture();
+
     TFrm_Main &m_main;
+    vorn::graphui::SpanCursors *m_span = nullptr;
+    vorn::graphui::RecordWatch *m_watch = nullptr;
     std::vector<vorn::graph::ChargeRun> m_currentRuns;
     int m_markerIndex = -1;
     QPoint m_stepTarget;  // where a keyboard step put the pointer (screen)

@@ -4,6 +4,7 @@
 #include "TFrm_Graph.h"
 
 #include "GraphLook.h"
+#include "SpanCursors.h"
 #include "app/ui/TFrm_Main.h"
 #include "engines/ChartWidget.h"
 #include "graph/ChartValues.h"
@@ -53,6 +54,8 @@ void TFrm_Graph::Fill_Child_Diagram(const Progress &progress)
     if (Current_Data_Point > last)
         Current_Data_Point = last;
     m_markerIndex = -1;
+    m_span->samplesChanged();
+    notifyRecordChanged();
 }
 
 void TFrm_Graph::addSamplePoints(const Progress &progress)

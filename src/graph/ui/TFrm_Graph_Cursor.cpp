@@ -29,6 +29,11 @@ void TFrm_Graph::Btn_MarkClick()
     // The arrow keys step the marker from the moment marker mode begins.
     if (Btn_Mark->isChecked())
         Main_Chart->setFocus(Qt::OtherFocusReason);
+    // The marker and the two cursors would share the arrow keys: one at a time.
+    if (Btn_Mark->isChecked() && Btn_Span->isChecked()) {
+        Btn_Span->setChecked(false);
+        Btn_SpanClick();
+    }
 }
 
 void TFrm_Graph::focusChart()
@@ -52,6 +57,8 @@ void TFrm_Graph::Main_ChartMouseMove(int X, int Y)
     using vorn::chart::findNearestPoint;
     if (Main_Chart->isZoomEnabled())
         Zoom_Img->move(X + 3, Y + 3);
+    if (Btn_Span->isChecked())
+        focusChart();
     if (!Btn_Mark->isChecked())
         return;
     focusChart();

@@ -144,6 +144,7 @@ void TFrm_Correction::applyToGraph(TFrm_Graph &graph, const vorn::CorrectionValu
     graph.Set_Chart_Color();
     graph.Main_Chart->leftAxis()->setAutomatic(true);
     graph.Main_Chart->refresh();
+    graph.notifyRecordChanged();
     graph.Is_Modified = true;
 }
 

@@ -3,8 +3,8 @@
 // the edits stand on the chart.
 #include "GraphWindowTestSupport.h"
 
-#include "graph/GraphTexts.h"
 #include "graph/ChartValues.h"
+#include "graph/GraphTexts.h"
 #include "graph/TimeUnits.h"
 
 #include <QComboBox>
