@@ -2,6 +2,7 @@
 #include "graph/CompareTable.h"
 
 #include "graph/CycleTable.h"
+#include "graph/MeasuringTexts.h"
 #include "graph/SpanMeasure.h"
 #include "measurement/MeasurementRecord.h"
 #include "settings/LanguageTables.h"
@@ -55,7 +56,7 @@ qint64 sampleAtCompareTime(const TFile_Datas &record, qint64 origin, double seco
     return sampleAt(qint64(record.Meres_Datas.size()), record.Mint_ido, own);
 }
 
-CompareRow compareRow(const TFile_Datas &record, const QString &file)
+CompareRow compareRow(const TFile_Datas &record, const QString &file, int warnings)
 {
     CompareRow row;
     row.file = file;
@@ -71,6 +72,7 @@ CompareRow compareRow(const TFile_Datas &record, const QString &file)
     row.measuredPercent = record.Mert_kap;
     row.thresholdPercent = record.Minosit_szaz;
     row.verdict = qualificationVerdict(record);
+    row.warnings = warnings;
     return row;
 }
 
@@ -81,7 +83,7 @@ QStringList compareColumnCaptions(const TextTables &texts)
         caption(texts, 176),          caption(texts, 130),
         caption(texts, 141, u"h"),    caption(texts, 148, u"A×h"),
         caption(texts, 137, u"%"),    caption(texts, 151, u"%"),
-        caption(texts, 138),
+        caption(texts, 138),          caption(texts, kTextCompareWarnings),
     };
 }
 
@@ -97,6 +99,7 @@ QStringList compareRowTexts(const CompareRow &row, const TextTables &texts)
         reported(row.measuredPercent),
         reported(row.thresholdPercent),
         verdictText(row.verdict, texts),
+        numfmt::formatInt(row.warnings),
     };
 }
 

@@ -46,9 +46,10 @@ struct CompareRow {
     qint32 measuredPercent = -1; // Mert_kap, -1 not reported
     qint32 thresholdPercent = -1; // Minosit_szaz, -1 not reported
     Verdict verdict = Verdict::None;
+    int warnings = 0;             // integrity warnings of its file
 };
 
-CompareRow compareRow(const TFile_Datas &record, const QString &file);
+CompareRow compareRow(const TFile_Datas &record, const QString &file, int warnings);
 
 // Columns of the table, in order.
 enum CompareColumn : int {
@@ -61,6 +62,7 @@ enum CompareColumn : int {
     ColMeasured,
     ColThreshold,
     ColVerdict,
+    ColWarnings,
     CompareColumnCount
 };
 

@@ -24,5 +24,7 @@ inline constexpr int kTextCompareAlign = 204;
 inline constexpr int kTextCompareExportTable = 205;
 // Text_List: nothing was chosen to compare.
 inline constexpr int kTextCompareNothingChosen = 206;
+// Text_List: the table's column of integrity warnings.
+inline constexpr int kTextCompareWarnings = 207;
 
 } // namespace vorn::graph

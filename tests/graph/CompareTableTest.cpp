@@ -41,7 +41,7 @@ TEST(CompareTable, ARowSumsTheDischargeSegmentsAndLeavesUnreportedValuesEmpty)
     r.MDT = u"14.05. 09:30"_qs;
     r.Mert_kap = 85;
     r.Minosit_szaz = 80;
-    const CompareRow row = compareRow(r, u"run.VRN"_qs);
+    const CompareRow row = compareRow(r, u"run.VRN"_qs, 2);
     // The cycle evaluation's discharge segments: 2 x 60 s and 3 x 60 s; the
     // sample that opens a segment counts by its interval, not its current.
     EXPECT_EQ(row.dischargeSeconds, 300);
@@ -49,12 +49,12 @@ TEST(CompareTable, ARowSumsTheDischargeSegmentsAndLeavesUnreportedValuesEmpty)
     EXPECT_EQ(row.verdict, Verdict::Pass);
     EXPECT_EQ(compareRowTexts(row, texts()),
               (QStringList{u"run.VRN"_qs, u"17"_qs, u"14.05. 09:30"_qs, u"10"_qs, u"0,08"_qs,
-                           u"0,2"_qs, u"85"_qs, u"80"_qs, u"T139"_qs}));
+                           u"0,2"_qs, u"85"_qs, u"80"_qs, u"T139"_qs, u"2"_qs}));
 
     r.Meres_No = -1;
     r.Mert_kap = -1;
     r.Minosit_szaz = -1;
-    const QStringList unreported = compareRowTexts(compareRow(r, u"run.VRN"_qs), texts());
+    const QStringList unreported = compareRowTexts(compareRow(r, u"run.VRN"_qs, 0), texts());
     EXPECT_EQ(unreported[ColNumber], QString());
     EXPECT_EQ(unreported[ColMeasured], QString());
     EXPECT_EQ(unreported[ColThreshold], QString());

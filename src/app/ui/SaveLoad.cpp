@@ -115,8 +115,9 @@ TFrm_Graph *createGraphWindow(TFrm_Main &main)
 // all when it has none.
 void showIntegrityWarnings(TFrm_Main &main, TFrm_Graph &graph, const ReadWarnings &notes)
 {
-    WarningStrip *strip = WarningStrip::attach(
-        graph, vorn::graph::integrityWarnings(notes, graph.File_Datas), main.texts);
+    std::vector<vorn::graph::IntegrityWarning> warnings = vorn::graph::integrityWarnings(notes, graph.File_Datas);
+    graph.integrityWarnings = int(warnings.size());
+    WarningStrip *strip = WarningStrip::attach(graph, std::move(warnings), main.texts);
     if (strip)
         QObject::connect(&main, &TFrm_Main::languageChanged, strip, &WarningStrip::Change_Language);
 }

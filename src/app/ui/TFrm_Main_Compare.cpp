@@ -61,7 +61,7 @@ vorn::graphui::CompareHost TFrm_Main::compareHost()
         QList<vorn::graphui::CompareOffer> offers;
         for (TFrm_Graph *graph : graphWindows())
             offers.append({graph->windowTitle(), graph->filePath, &graph->File_Datas,
-                           graph->recordWatch(), graph});
+                           graph->recordWatch(), graph, graph->integrityWarnings});
         return offers;
     };
     host.showWindow = [this](QWidget *window) {

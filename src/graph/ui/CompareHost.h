@@ -30,6 +30,7 @@ struct CompareOffer {
     const TFile_Datas *record = nullptr;  // valid while the window lives
     RecordWatch *watch = nullptr;         // its changes, and the hand-over at its end
     QPointer<QWidget> window;
+    int warnings = 0;                     // integrity warnings of its file
 };
 
 struct CompareHost {

@@ -21,8 +21,10 @@ CompareMeasurement::CompareMeasurement(const CompareOffer &offer, QObject *paren
 }
 
 CompareMeasurement::CompareMeasurement(std::shared_ptr<const TFile_Datas> record,
-                                       const QString &title, const QString &path, QObject *parent)
-    : QObject(parent), m_record(record.get()), m_held(std::move(record)), m_title(title), m_path(path)
+                                       const QString &title, const QString &path, int warnings,
+                                       QObject *parent)
+    : QObject(parent), m_record(record.get()), m_held(std::move(record)), m_title(title), m_path(path),
+      m_warnings(warnings)
 {
 }
 
@@ -31,6 +33,7 @@ void CompareMeasurement::attach(const CompareOffer &offer)
     m_record = offer.record;
     m_window = offer.window;
     m_title = offer.title;
+    m_warnings = offer.warnings;
     if (!offer.path.isEmpty())
         m_path = offer.path;
     watch(offer.watch);

@@ -19,11 +19,13 @@ public:
     CompareMeasurement(const CompareOffer &offer, QObject *parent);
     // Holds a record of its own.
     CompareMeasurement(std::shared_ptr<const TFile_Datas> record, const QString &title,
-                       const QString &path, QObject *parent);
+                       const QString &path, int warnings, QObject *parent);
 
     const TFile_Datas &record() const { return *m_record; }
     QString title() const { return m_title; }
     QString path() const { return m_path; }
+    // How many integrity warnings its file's reading found.
+    int warnings() const { return m_warnings; }
     // The graph window that shows it; null when none does.
     QWidget *window() const { return m_window; }
     // Reads an open window's record from now on (one opened for it).
@@ -46,6 +48,7 @@ private:
     QMetaObject::Connection m_released;
     QString m_title;
     QString m_path;
+    int m_warnings = 0;
 };
 
 // The canonical form of a path for comparing files; the path itself when

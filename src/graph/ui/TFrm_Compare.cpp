@@ -37,6 +37,7 @@ constexpr QSize kToolGlyph(24, 24);
 constexpr int kColumnTags[vorn::graph::CompareColumnCount] = {
     0, vorn::exchange::TagInteger, 0, vorn::exchange::TagInteger, vorn::exchange::TagDecimal,
     vorn::exchange::TagDecimal, vorn::exchange::TagInteger, vorn::exchange::TagInteger, 0,
+    vorn::exchange::TagInteger,
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "exchange/ui/TLxListViewSearch.h"
 #include "graph/ChartValues.h"
 #include "graph/CompareTable.h"
+#include "graph/IntegrityWarnings.h"
 #include "graph/Readout.h"
 #include "graph/SpanReadout.h"
 #include "graph/TimeText.h"
@@ -133,8 +134,9 @@ CompareMeasurement *TFrm_Compare::readFile(const QString &path, QStringList &unr
         unreadable.append(QFileInfo(path).fileName());
         return nullptr;
     }
+    const int warnings = int(vorn::graph::integrityWarnings(result.warnings, result.record).size());
     auto record = std::make_shared<const TFile_Datas>(std::move(result.record));
-    return adopt(new CompareMeasurement(std::move(record), QFileInfo(path).fileName(), path, this));
+    return adopt(new CompareMeasurement(std::move(record), QFileInfo(path).fileName(), path, warnings, this));
 }
 
 // ---- curves -------------------------------------------------------------------
@@ -232,7 +234,8 @@ void TFrm_Compare::fillTable()
     list->clear();
     for (int i = 0; i < measurementCount(); ++i) {
         const CompareMeasurement *measurement = m_curves[size_t(i)].measurement;
-        const vorn::graph::CompareRow row = vorn::graph::compareRow(measurement->record(), measurement->title());
+        const vorn::graph::CompareRow row = vorn::graph::compareRow(measurement->record(), measurement->title(),
+                                                                   measurement->warnings());
         const QStringList cells = vorn::graph::compareRowTexts(row, *m_host.texts);
         Lsv_Table->NewRow();
         QTreeWidgetItem *item = list->topLevelItem(list->topLevelItemCount() - 1);

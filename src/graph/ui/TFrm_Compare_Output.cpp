@@ -51,6 +51,7 @@ QList<vorn::exchange::TableCell> workbookRow(const vorn::graph::CompareRow &row,
         reportedNumber(row.measuredPercent),
         reportedNumber(row.thresholdPercent),
         TableCell{shown[vorn::graph::ColVerdict], std::nullopt, fill},
+        TableCell{QString(), double(row.warnings), std::nullopt},
     };
 }
 
@@ -144,7 +145,7 @@ void TFrm_Compare::Btn_ExportTableClick()
     const TNewListView *list = Lsv_Table->ListView_SET();
     for (int r = 0; r < list->topLevelItemCount(); ++r) {
         const CompareMeasurement *m = measurement(list->topLevelItem(r)->text(0).toInt());
-        table.rows.append(workbookRow(vorn::graph::compareRow(m->record(), m->title()), t));
+        table.rows.append(workbookRow(vorn::graph::compareRow(m->record(), m->title(), m->warnings()), t));
     }
     const ExportResult result = writeTableWorkbook(table, target);
     if (result.ok())

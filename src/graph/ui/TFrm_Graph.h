@@ -90,6 +90,8 @@ public:
     TFrm_Main &mainWindow() const { return m_main; }
     // The file the measurement was read from or last saved to.
     QString filePath;
+    // How many integrity warnings its file's reading found (0 for none).
+    int integrityWarnings = 0;
     // Readers of File_Datas in place hear of its changes and of its end
     // here; whatever changes the samples or the corrections calls
     // notifyRecordChanged() (filling the chart does).

@@ -154,16 +154,23 @@ TEST_F(Compare, NothingChosenOpensNoWindow)
 TEST_F(Compare, TheTableSortsAndADoubleClickBringsTheWindowForwardOrOpensTheFile)
 {
     openTwo();
+    // c's file is cut short before its "<EOF>": its row counts that warning.
     const QString c = writeFile(QStringLiteral("c.VRN"), sampleRecord(20, 30, 0));
+    QFile cut(c);
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.resize(cut.readAll().lastIndexOf("<EOF>")));
+    cut.close();
     vorn::prompts::setOpenFilesHook([&](const vorn::prompts::FileRequest &) { return QStringList{c}; });
     TFrm_Compare *compare = compareThrough([](TFrm_ComparePick &pick) { pick.Btn_AddFiles->click(); });
     ASSERT_EQ(compare->measurementCount(), 3);
     // a: 20 discharge samples at 30 s = 600 s; the cycle evaluation's mean
     // current 19 x 5 A / 20 (the sample that opens the segment counts by its
-    // interval only) over 1/6 h = 0.79 A×h.
+    // interval only) over 1/6 h = 0.79 A×h. Its one warning: the file's
+    // tester verdict (FAIL) differs from 85 % of an 80 % threshold.
     EXPECT_EQ(row(compare, 0), (QStringList{u"a.VRN"_qs, u"7"_qs, u"2024.05.14 09:30"_qs, u"40"_qs,
                                             u"0,17"_qs, u"0,79"_qs, u"85"_qs, u"80"_qs,
-                                            main->texts.Text_List(139)}));
+                                            main->texts.Text_List(139), u"1"_qs}));
+    EXPECT_EQ(row(compare, 2)[vorn::graph::ColWarnings], u"1"_qs);
     const QTreeWidgetItem *first = compare->Lsv_Table->ListView_SET()->topLevelItem(compare->rowOf(1));
     EXPECT_EQ(first->foreground(vorn::graph::ColVerdict + 1).color(), QColor(0xFF, 0x00, 0x00));
 
@@ -186,6 +193,7 @@ TEST_F(Compare, TheTableSortsAndADoubleClickBringsTheWindowForwardOrOpensTheFile
     EXPECT_EQ(compare->measurement(2)->window(), opened);
     EXPECT_EQ(&compare->measurement(2)->record(), &opened->File_Datas);
     EXPECT_EQ(main->activeGraph(), opened);
+    EXPECT_EQ(row(compare, 2)[vorn::graph::ColWarnings], u"1"_qs);
 }
 
 TEST_F(Compare, AClosedGraphWindowHandsItsRecordOverAndACutIsFollowed)
