@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -387,7 +388,13 @@ QList<ScreenshotTour::Step> ScreenshotTour::warningSteps()
             for (WarningStrip *strip : m_main->findChildren<WarningStrip *>())
                 strip->Btn_ShowAll->click();
         },
-        [this] { shot(QStringLiteral("31_warning_list")); },
+        [this] {
+            shot(QStringLiteral("31_warning_list"));
+            for (WarningStrip *strip : m_main->findChildren<WarningStrip *>()) {
+                if (strip->listWindow())
+                    strip->listWindow()->close();
+            }
+        },
     };
 }
 
