@@ -5,6 +5,7 @@
 #include "VornctlCommands.h"
 #include "graph/SpanMeasure.h"
 #include "measurement/MeasurementReader.h"
+#include "settings/LanguageTables.h"
 #include "settings/NumberFormat.h"
 
 #include <cmath>
@@ -60,11 +61,13 @@ int runSpan(const QStringList &args)
     const measurement::ReadResult result = measurement::readMeasurementFile(args[0]);
     if (!result.ok()) {
         print(info::rejectedJson(result.error));
+        printRejected(result.error, commandTexts(std::nullopt).value());
         return kExitRejected;
     }
     const std::optional<graph::SpanMeasure> span = graph::measureSpanBetween(result.record, *from, *to);
     if (!span) {
         print(info::rejectedJson(measurement::kErrTooFewSamples));
+        printRejected(measurement::kErrTooFewSamples, commandTexts(std::nullopt).value());
         return kExitRejected;
     }
     print(spanJson(*span));

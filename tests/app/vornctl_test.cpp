@@ -287,6 +287,7 @@ TEST(VornctlSpan, ReadsTheTimesWithEitherSeparatorAndPrintsTheReadOut)
                                     QStringLiteral("0"), QStringLiteral("1")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.json()[QLatin1String("error")].toInt(), 3);
+    EXPECT_TRUE(missing.err.startsWith("error 3: ")) << missing.err.constData();
     EXPECT_EQ(vornctl({QStringLiteral("span"), path, QStringLiteral("0")}).exitCode, 2);
     EXPECT_EQ(vornctl({QStringLiteral("span"), path, QStringLiteral("1,5.0"), QStringLiteral("2")}).exitCode, 2);
     EXPECT_EQ(vornctl({QStringLiteral("span"), path, QStringLiteral("nan"), QStringLiteral("2")}).exitCode, 2);
