@@ -434,8 +434,12 @@ QList<ScreenshotTour::Step> ScreenshotTour::measuringSteps()
                 }
             },
             [this, number, suffix] { shot(QStringLiteral("%1_span_cursors_%2").arg(number).arg(suffix)); },
-            [this] {
+            [this, number, suffix] {
                 graph()->Btn_Span->click();
+                modalShot(QStringLiteral("%1_compare_picker_%2").arg(number + 1).arg(suffix),
+                          [this] { m_main->Btn_Compare->click(); });
+            },
+            [this] {
                 auto *compare = new vorn::graphui::TFrm_Compare(m_main->compareHost());
                 QList<vorn::graphui::CompareChoice> choices;
                 for (const vorn::graphui::CompareOffer &offer : m_main->compareHost().openMeasurements())
