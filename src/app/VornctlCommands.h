@@ -30,6 +30,10 @@ std::optional<TextTables> commandTexts(const std::optional<QString> &language);
 
 // "error N: <Err_List text>" on standard error, for a rejected measurement.
 void printRejected(int error, const TextTables &texts);
+// A rejected measurement: {"ok": false, "error": N} on standard output and
+// its error on standard error, in the program's language; returns
+// kExitRejected.
+int rejectMeasurement(int error);
 
 int runInfo(const QStringList &args);
 int runSave(const QStringList &args);

@@ -31,6 +31,13 @@ void printRejected(int error, const TextTables &texts)
     print("error " + QByteArray::number(error) + ": " + texts.Err_List(error).toUtf8() + '\n', stderr);
 }
 
+int rejectMeasurement(int error)
+{
+    print(info::rejectedJson(error));
+    printRejected(error, commandTexts(std::nullopt).value());
+    return kExitRejected;
+}
+
 int runInfo(const QStringList &args)
 {
     QString file;
@@ -67,11 +74,8 @@ int runSave(const QStringList &args)
     if (args.size() != 2)
         return kExitUsage;
     const measurement::ReadResult result = measurement::readMeasurementFile(args[0]);
-    if (!result.ok()) {
-        print(info::rejectedJson(result.error));
-        printRejected(result.error, commandTexts(std::nullopt).value());
-        return kExitRejected;
-    }
+    if (!result.ok())
+        return rejectMeasurement(result.error);
     const measurement::SaveResult saved = measurement::saveMeasurementFile(args[1], result.record);
     if (!saved.ok) {
         print(saved.errorText.toUtf8() + '\n', stderr);

@@ -1,11 +1,9 @@
 // vornctl span: the A–B read-out between two times of a measurement, as the
 // graph window's two cursors show it.
 #include "JsonWriter.h"
-#include "MeasurementInfo.h"
 #include "VornctlCommands.h"
 #include "graph/SpanMeasure.h"
 #include "measurement/MeasurementReader.h"
-#include "settings/LanguageTables.h"
 #include "settings/NumberFormat.h"
 
 #include <cmath>
@@ -59,17 +57,11 @@ int runSpan(const QStringList &args)
     if (!from || !to)
         return kExitUsage;
     const measurement::ReadResult result = measurement::readMeasurementFile(args[0]);
-    if (!result.ok()) {
-        print(info::rejectedJson(result.error));
-        printRejected(result.error, commandTexts(std::nullopt).value());
-        return kExitRejected;
-    }
+    if (!result.ok())
+        return rejectMeasurement(result.error);
     const std::optional<graph::SpanMeasure> span = graph::measureSpanBetween(result.record, *from, *to);
-    if (!span) {
-        print(info::rejectedJson(measurement::kErrTooFewSamples));
-        printRejected(measurement::kErrTooFewSamples, commandTexts(std::nullopt).value());
-        return kExitRejected;
-    }
+    if (!span)
+        return rejectMeasurement(measurement::kErrTooFewSamples);
     print(spanJson(*span));
     return kExitDone;
 }

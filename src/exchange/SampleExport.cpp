@@ -77,6 +77,8 @@ void writeSamples(Workbook &WB, Worksheet *WS, const TFile_Datas &record,
 
 } // namespace
 
+namespace {
+
 ExportOutcome outcomeOf(SpreadsheetFailure failure)
 {
     switch (failure) {
@@ -88,6 +90,22 @@ ExportOutcome outcomeOf(SpreadsheetFailure failure)
         break;
     }
     return ExportOutcome::Failed;
+}
+
+} // namespace
+
+ExportResult guardedExport(const std::function<void()> &write)
+{
+    try {
+        write();
+        return {ExportOutcome::Done, {}};
+    } catch (const SpreadsheetError &error) {
+        return {outcomeOf(error.kind()), error.reason()};
+    } catch (const std::bad_alloc &) {
+        return {ExportOutcome::Failed, QStringLiteral("not enough memory")};
+    } catch (const std::exception &error) {
+        return {ExportOutcome::Failed, QString::fromUtf8(error.what())};
+    }
 }
 
 QString defaultExportName(const QDateTime &now)
@@ -147,7 +165,7 @@ bool canReplaceExisting(const QString &path)
 ExportResult exportSamples(const TFile_Datas &record, const QString &target,
                            const ExportSteps &steps, const QDateTime &now)
 {
-    try {
+    return guardedExport([&] {
         SpreadsheetApplication Excel(QFileInfo(target).absolutePath());
         Excel.setCaption(defaultExportName(now));
         Excel.setVisible(false);
@@ -160,14 +178,7 @@ ExportResult exportSamples(const TFile_Datas &record, const QString &target,
         writeSamples(WB, &WS, record, steps.progress);
         Excel.Application().WorkBooks()(1).SaveAs(target, 1);
         Excel.Quit();
-        return {ExportOutcome::Done, {}};
-    } catch (const SpreadsheetError &error) {
-        return {outcomeOf(error.kind()), error.reason()};
-    } catch (const std::bad_alloc &) {
-        return {ExportOutcome::Failed, QStringLiteral("not enough memory")};
-    } catch (const std::exception &error) {
-        return {ExportOutcome::Failed, QString::fromUtf8(error.what())};
-    }
+    });
 }
 
 } // namespace vorn::exchange

@@ -65,9 +65,9 @@ struct ExportResult {
     bool ok() const { return outcome == ExportOutcome::Done; }
 };
 
-enum class SpreadsheetFailure;
-// The outcome a failure of the spreadsheet layer makes of an export.
-ExportOutcome outcomeOf(SpreadsheetFailure failure);
+// Runs `write`, which builds and saves a workbook through the spreadsheet
+// layer, and turns what it throws into the export's result.
+ExportResult guardedExport(const std::function<void()> &write);
 
 // Exports the record's samples (as stored, without the gain/offset
 // correction) to target, which is used as given. The workbook is written

@@ -47,7 +47,7 @@ void writeRow(Worksheet &sheet, const QList<TableCell> &cells, qint64 row)
 
 ExportResult writeTableWorkbook(const WorkbookTable &table, const QString &target)
 {
-    try {
+    return guardedExport([&] {
         SpreadsheetApplication Excel(QFileInfo(target).absolutePath());
         Excel.setVisible(false);
         Workbook &WB = Excel.WorkBooks().Add();
@@ -59,14 +59,7 @@ ExportResult writeTableWorkbook(const WorkbookTable &table, const QString &targe
             writeRow(WS, table.rows[r], r + 2);
         WB.SaveAs(target, 1);
         Excel.Quit();
-        return {ExportOutcome::Done, {}};
-    } catch (const SpreadsheetError &error) {
-        return {outcomeOf(error.kind()), error.reason()};
-    } catch (const std::bad_alloc &) {
-        return {ExportOutcome::Failed, QStringLiteral("not enough memory")};
-    } catch (const std::exception &error) {
-        return {ExportOutcome::Failed, QString::fromUtf8(error.what())};
-    }
+    });
 }
 
 } // namespace vorn::exchange
