@@ -86,6 +86,48 @@ TEST(UserGuide, EachLanguagesPdfIsA4WithEveryChapterNumberedPagesAndItsLastWords
     }
 }
 
+// Chapters a reader looks for by name, in each guide's own words: the two
+// cursors, the integrity warnings, the comparison, vornctl span and batch.
+TEST(UserGuide, EachLanguageHasTheNamedChaptersInItsPdfAndEveryPictureItShows)
+{
+    const struct {
+        const char *language;
+        QStringList titles;
+    } guides[] = {
+        {"hu", {QStringLiteral("Fájlépség-figyelmeztetések"), QStringLiteral("A két kurzor: A és B"),
+                QStringLiteral("Mérések összehasonlítása"), QStringLiteral("vornctl span"),
+                QStringLiteral("Egy nap mérései egyszerre")}},
+        {"en", {QStringLiteral("Integrity warnings"), QStringLiteral("The two cursors A and B"),
+                QStringLiteral("Comparing measurements"), QStringLiteral("vornctl span"),
+                QStringLiteral("A day's measurements at once")}},
+        {"de", {QStringLiteral("Integritätswarnungen"), QStringLiteral("Die zwei Cursor A und B"),
+                QStringLiteral("Messungen vergleichen"), QStringLiteral("vornctl span"),
+                QStringLiteral("Die Messungen eines Tages auf einmal")}},
+    };
+    for (const auto &guide : guides) {
+        SCOPED_TRACE(guide.language);
+        const QString name = QStringLiteral("guide_%1").arg(QLatin1String(guide.language));
+        const QString markdown = readText(QStringLiteral(VORN_DOCS_SOURCE_DIR "/") + name + QStringLiteral(".md"));
+        const QString text = pdfText(QStringLiteral(VORN_BIN_DIR "/docs/") + name + QStringLiteral(".pdf"));
+        for (const QString &title : guide.titles) {
+            const QRegularExpression heading(QStringLiteral("^##+ ") + QRegularExpression::escape(title) + u'$',
+                                             QRegularExpression::MultilineOption);
+            EXPECT_TRUE(heading.match(markdown).hasMatch()) << title.toStdString();
+            EXPECT_TRUE(text.contains(title)) << title.toStdString();
+        }
+        // A picture the guide names but the folder lacks would print as its
+        // caption in brackets.
+        const QRegularExpression picture(QStringLiteral("!\\[[^\\]]*\\]\\((images/[^)]+)\\)"));
+        int pictures = 0;
+        for (const QRegularExpressionMatch &match : picture.globalMatch(markdown)) {
+            EXPECT_TRUE(QFile::exists(QStringLiteral(VORN_DOCS_SOURCE_DIR "/") + match.captured(1)))
+                << match.captured(1).toStdString();
+            ++pictures;
+        }
+        EXPECT_GE(pictures, 16);
+    }
+}
+
 TEST(UserGuide, AMissingPictureLeavesItsTextAndAWidePictureFitsThePage)
 {
     QTemporaryDir dir;

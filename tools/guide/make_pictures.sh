@@ -20,6 +20,24 @@ picture() {  # source target width [crop]
   convert "$1" "${crop[@]}" -resize "${3}x>" -colors 256 -strip "PNG8:$2"
 }
 
+# The box of the pixels of one colour within a region of a screenshot,
+# grown by `grow` pixels on each side, as WxH+X+Y of the whole screenshot.
+colour_box() {  # source region colour grow
+  local box w h x y rx ry
+  box="$(convert "$1" -crop "$2" +repage -fill black +opaque "$3" -format '%@' info:)"
+  IFS='x+' read -r w h x y <<<"$box"
+  IFS='x+' read -r _ _ rx ry <<<"$2"
+  echo "$((w + 2 * $4))x$((h + 2 * $4))+$((rx + x - $4))+$((ry + y - $4))"
+}
+
+# The warning strip above the chart: the tool row, the strip and the top of
+# the chart, its left end (the first warning) beside its right end (Show all
+# and the button that hides it), a thin white gap between them.
+strip_picture() {  # source target
+  convert "$1" \( -clone 0 -crop 640x86+0+114 +repage \) \( -size 10x86 xc:white \) \
+    \( -clone 0 -crop 250x86+1190+114 +repage \) -delete 0 +append -colors 256 -strip "PNG8:$2"
+}
+
 # The report's DATA folder of a sample lab: a company block in the guide's
 # language and a logo, so that the report pictures show a filled-in header.
 sample_data() {  # folder code
@@ -85,5 +103,17 @@ for pair in Magyar:hu English:en German:de; do
   picture "$(ls "$shots"/[0-9][0-9]_report_window_"$lower".png)" "$out/report_window.png" 812 812x662+314+119
   picture "$(ls "$shots"/[0-9][0-9]_report_preview.png)" "$out/report_preview_tools.png" 740 740x44+210+2
   picture "$(ls "$shots"/[0-9][0-9]_report_pdf_"$lower".png)" "$out/report_pdf.png" 400
+  # A damaged copy of the measurement: the integrity warning strip, and the
+  # top of the full list of its warnings (its lines without the empty rest).
+  strip_picture "$shots/30_warning_strip.png" "$out/warning_strip.png"
+  picture "$shots/31_warning_list.png" "$out/warning_list.png" 640 640x62+400+333
+  # The two cursors A and B: the tool row and the upper half of the chart with
+  # both cursors and their read-out, and the read-out alone at its own size
+  # (found by its pale ground, as wide as the language's words make it).
+  span="$(ls "$shots"/[0-9][0-9]_span_cursors_"$lower".png)"
+  picture "$span" "$out/span_cursors.png" 900 1440x440+0+112
+  picture "$span" "$out/span_panel.png" 400 "$(colour_box "$span" 1440x650+0+195 'srgb(243,245,245)' 2)"
+  # The comparison window down to the last rows of its table.
+  picture "$(ls "$shots"/[0-9][0-9]_compare_"$lower".png)" "$out/compare.png" 900 1320x640+60+60
   echo "$language: $(ls "$out" | wc -l) pictures in $out"
 done
