@@ -9,10 +9,13 @@
 #include "settings/SettingsFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <unistd.h>
 
 namespace vorn::ctl {
@@ -175,8 +178,11 @@ int runBatch(const QStringList &args)
     const std::optional<TextTables> texts = commandTexts(parsed->language);
     if (!texts)
         return kExitUsage;
-    if (!QDir().mkpath(parsed->outFolder)) {
-        print(parsed->outFolder.toUtf8() + ": the output folder cannot be made\n", stderr);
+    std::error_code made;
+    std::filesystem::create_directories(QFile::encodeName(parsed->outFolder).toStdString(), made);
+    if (made || !QFileInfo(parsed->outFolder).isDir()) {
+        const QByteArray reason = made ? QByteArray::fromStdString(made.message()) : "not a folder";
+        print(parsed->outFolder.toUtf8() + ": the output folder cannot be made: " + reason + '\n', stderr);
         return batch::kBatchErrors;
     }
     const batch::BatchOptions options = optionsFor(*parsed, *texts);

@@ -71,7 +71,8 @@ int overview()
     for (const Command &command : kCommands)
         text += "  " + QByteArray(command.name).leftJustified(qsizetype(width) + 3)
                 + QByteArray(command.summary ? command.summary : command.usage) + '\n';
-    text += "\nexit status: 0 done, 1 input rejected, 2 usage error\n";
+    text += "\nexit status: 0 done, 1 input rejected, 2 usage error"
+            " (batch: 0 all passed, 1 one failed, 3 one rejected)\n";
     print(text);
     return kExitDone;
 }

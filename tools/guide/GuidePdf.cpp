@@ -76,6 +76,21 @@ QFont bodyFont()
     return font;
 }
 
+// Code blocks keep their lines unbroken on screen; on the page a line wider
+// than the text column would be cut off, so it wraps like a paragraph.
+void wrapCodeLines(QTextDocument &doc)
+{
+    QTextCursor cursor(&doc);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (!format.nonBreakableLines())
+            continue;
+        format.setNonBreakableLines(false);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
 std::unique_ptr<QTextDocument> makeDocument(const QString &markdown, QPaintDevice *device)
 {
     auto doc = std::make_unique<QTextDocument>();
@@ -84,6 +99,7 @@ std::unique_ptr<QTextDocument> makeDocument(const QString &markdown, QPaintDevic
     // Layout in the PDF's own units, so that text measures as it prints.
     doc->documentLayout()->setPaintDevice(device);
     doc->setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+    wrapCodeLines(*doc);
     return doc;
 }
 
