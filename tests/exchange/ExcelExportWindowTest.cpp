@@ -1,5 +1,6 @@
 // The spreadsheet export as the user runs it: file name, overwrite question,
 // progress window, closing message, and a failure on a full disk.
+#include "ListViewTestSupport.h"
 #include "ExportTestSupport.h"
 #include "app/ui/UserPrompts.h"
 #include "exchange/ui/ExcelExport.h"
@@ -24,17 +25,6 @@ struct Message {
     TDialog_Type kind;
     QString progress; // the progress window's caption and label while the message shows
 };
-
-vorn::TextTables namedTexts()
-{
-    QStringList lines;
-    for (int i = 0; i < 200; ++i)
-        lines << QStringLiteral("Menu%1=M%1").arg(i) << QStringLiteral("ErrMsg%1=E%1").arg(i)
-              << QStringLiteral("Text%1=T%1").arg(i);
-    vorn::TextTables texts;
-    texts.loadSectionLines(lines);
-    return texts;
-}
 
 QByteArray contents(const QString &path)
 {
@@ -71,7 +61,7 @@ protected:
     ~ExcelExportTest() override { vorn::prompts::clearHooks(); }
 
     QWidget owner;
-    vorn::TextTables texts = namedTexts();
+    vorn::TextTables texts = lvtest::namedTexts();
     ExchangeHost host;
     TDialog_Result answer = drYes;
     QList<Message> messages;

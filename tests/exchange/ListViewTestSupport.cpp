@@ -9,6 +9,17 @@
 
 namespace lvtest {
 
+vorn::TextTables namedTexts()
+{
+    QStringList lines;
+    for (int i = 0; i < 200; ++i)
+        lines << QStringLiteral("Menu%1=M%1").arg(i) << QStringLiteral("ErrMsg%1=E%1").arg(i)
+              << QStringLiteral("Text%1=T%1").arg(i);
+    vorn::TextTables texts;
+    texts.loadSectionLines(lines);
+    return texts;
+}
+
 std::unique_ptr<TLxListViewSearch> makeList()
 {
     auto list = std::make_unique<TLxListViewSearch>();

@@ -1,14 +1,20 @@
-// Helpers of the list view widget tests: a filled list, typing and mouse
-// gestures on the list, its strip and its header.
+// Helpers of the exchange widget tests: a filled list, typing and mouse
+// gestures on the list, its strip and its header; text tables whose entries
+// name themselves.
 #pragma once
 
 #include "exchange/ui/TLxListViewSearch.h"
+#include "settings/LanguageTables.h"
 
 #include <QStringList>
 
 #include <memory>
 
 namespace lvtest {
+
+// Tables whose entries name themselves: Menu_List(i) == "M<i>",
+// Err_List(i) == "E<i>", Text_List(i) == "T<i>" (i < 200).
+vorn::TextTables namedTexts();
 
 // A shown 300 x 200 panel with the columns "Caption" (0 wide, protected),
 // "Név" and "Szám", like the two windows that use the list.

@@ -1,5 +1,6 @@
 // The pendrive window: the list from the drives, its texts and layout, and
 // the choice of a file.
+#include "ListViewTestSupport.h"
 #include "exchange/ui/TFrm_Pendrive.h"
 #include "exchange/ui/TLxListViewSearch.h"
 #include "settings/LanguageTables.h"
@@ -23,17 +24,6 @@ struct FakeDrives : DriveSource {
     QList<RemovableDrive> drives;
     QList<RemovableDrive> removableDrives() const override { return drives; }
 };
-
-vorn::TextTables namedTexts()
-{
-    QStringList lines;
-    for (int i = 0; i < 200; ++i)
-        lines << QStringLiteral("Menu%1=M%1").arg(i) << QStringLiteral("ErrMsg%1=E%1").arg(i)
-              << QStringLiteral("Text%1=T%1").arg(i);
-    vorn::TextTables texts;
-    texts.loadSectionLines(lines);
-    return texts;
-}
 
 QString touch(const QString &path)
 {
@@ -74,7 +64,7 @@ protected:
     }
     void selectRow(int row) { list()->setCurrentItem(list()->topLevelItem(row)); }
 
-    vorn::TextTables texts = namedTexts();
+    vorn::TextTables texts = lvtest::namedTexts();
     std::shared_ptr<FakeDrives> drives = std::make_shared<FakeDrives>();
     QStringList messages;
     QStringList queued;

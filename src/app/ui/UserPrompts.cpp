@@ -55,6 +55,15 @@ QString saveFileName(QWidget *parent, const FileRequest &request)
                                                  nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
+QString saveFileNameWithSuffix(QWidget *parent, const FileRequest &request, const QString &suffix)
+{
+    const QString path = saveFileName(parent, request);
+    const QString ending = u'.' + suffix;
+    if (path.isEmpty() || path.endsWith(ending, Qt::CaseInsensitive))
+        return path;
+    return path + ending;
+}
+
 QStringList openFileNames(QWidget *parent, const FileRequest &request)
 {
     if (s_openFilesHook)

@@ -23,6 +23,9 @@ struct FileRequest {
 // Empty result: the user cancelled.
 QString openFileName(QWidget *parent, const FileRequest &request);
 QString saveFileName(QWidget *parent, const FileRequest &request);
+// The same, with "." + suffix appended when the name chosen does not end in
+// it (letter case ignored).
+QString saveFileNameWithSuffix(QWidget *parent, const FileRequest &request, const QString &suffix);
 // Several files at once; empty when the user cancelled.
 QStringList openFileNames(QWidget *parent, const FileRequest &request);
 std::optional<QColor> pickColor(QWidget *parent, const QColor &initial);

@@ -55,11 +55,6 @@ QList<vorn::exchange::TableCell> workbookRow(const vorn::graph::CompareRow &row,
     };
 }
 
-bool hasSuffix(const QString &path, const QString &suffix)
-{
-    return QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 // ---- choosing -------------------------------------------------------------------
@@ -166,11 +161,9 @@ void TFrm_Compare::Btn_SaveBmpClick()
     vorn::prompts::FileRequest request;
     request.title = t.Text_List(57);
     request.filter = QStringLiteral("Bitmap (*.bmp *.BMP)");
-    QString path = vorn::prompts::saveFileName(this, request);
+    const QString path = vorn::prompts::saveFileNameWithSuffix(this, request, QStringLiteral("bmp"));
     if (path.isEmpty())
         return;
-    if (!hasSuffix(path, QStringLiteral("bmp")))
-        path += QStringLiteral(".bmp");
     QString error;
     if (Main_Chart->saveToBmp(path, &error))
         m_host.Sajat_Dlg(t.Text_List(56), dtInformation);
@@ -184,11 +177,9 @@ void TFrm_Compare::Btn_SavePdfClick()
     vorn::prompts::FileRequest request;
     request.title = t.Text_List(114);
     request.filter = QStringLiteral("Portable Document Format (PDF) (*.pdf)");
-    QString path = vorn::prompts::saveFileName(this, request);
+    const QString path = vorn::prompts::saveFileNameWithSuffix(this, request, QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    if (!hasSuffix(path, QStringLiteral("pdf")))
-        path += QStringLiteral(".pdf");
     QString error;
     if (vorn::chart::saveChartPdf(*Main_Chart, Main_Chart->size(), path, windowTitle(), {}, &error))
         m_host.Sajat_Dlg(t.Text_List(115), dtInformation);

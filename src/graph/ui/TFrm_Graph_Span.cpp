@@ -107,11 +107,9 @@ void TFrm_Graph::saveChartPicture()
     request.title = m_main.texts.Text_List(57);
     request.filter = QStringLiteral("Bitmap (*.bmp *.BMP)");
     request.proposedName = windowTitle().section(u'.', 0, 0);
-    QString path = vorn::prompts::saveFileName(this, request);
+    const QString path = vorn::prompts::saveFileNameWithSuffix(this, request, QStringLiteral("bmp"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
-        path += QStringLiteral(".bmp");
     QString error;
     if (m_span->saveChartBmp(path, &error))
         m_main.Sajat_Dlg(m_main.texts.Text_List(56), dtInformation);
