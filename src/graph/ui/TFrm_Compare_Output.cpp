@@ -135,7 +135,7 @@ void TFrm_Compare::Btn_ExportTableClick()
     WorkbookTable table;
     table.sheetName = t.Text_List(vorn::graph::kTextCompare).left(31);
     table.titles = vorn::graph::compareColumnCaptions(t);
-    table.widths = {30, 12, 18, 12, 14, 16, 14, 14, 14};
+    table.widths = {30, 12, 18, 12, 14, 16, 14, 14, 14, 16};
     // The rows in the table's order, as the user sorted them.
     const TNewListView *list = Lsv_Table->ListView_SET();
     for (int r = 0; r < list->topLevelItemCount(); ++r) {
